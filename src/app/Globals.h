@@ -1,0 +1,44 @@
+#pragma once
+// Program-wide values: the application folder, the splash answer, the clock
+// values the status-bar timer keeps, and the key the search window hands back.
+
+#include <QString>
+#include <QtGlobal>
+
+namespace caveto {
+
+// The local date and time of the last clock tick; notes names are made from them.
+struct ClockValues {
+    quint16 hour = 0;
+    quint16 minute = 0;
+    quint16 second = 0;
+    quint16 millisecond = 0;
+    quint16 year = 0;
+    quint16 month = 0;
+    quint16 day = 0;
+};
+
+struct ProgramState {
+    QString AppFolder;      // folder of the executable, ending with the separator
+    QString EntradaSplash;  // "", "S" or "N"
+    ClockValues clock;
+    QString ClaveElegida;   // record key chosen in the search window, at most 16
+};
+
+ProgramState &program();
+
+// Recomputes AppFolder from the executable's path (or the test override) and
+// returns it.
+QString computeAppFolder();
+
+// Points the application folder elsewhere (tests, embedding tools); an empty
+// path goes back to the executable's folder.
+void setAppFolderOverride(const QString &folder);
+
+// File paths under the application folder, joined with the platform separator.
+QString dataFolderPath();        // AppFolder + "Datos"
+QString dataFilePath();          // AppFolder + "Datos/Caveto20.Datos"
+QString notesFilePath(const QString &notesFileSpec); // AppFolder + "Datos/" + spec
+QString apliGrafPath(const QString &fileName);       // AppFolder + "ApliGraf/" + name
+
+} // namespace caveto

@@ -1,0 +1,5 @@
+#include "app/Inicio.h"
+TFormInicio::TFormInicio(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TFormInicio"));
+}
