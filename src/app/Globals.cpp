@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace caveto {
 
@@ -60,6 +61,23 @@ QString notesFilePath(const QString &notesFileSpec)
 QString apliGrafPath(const QString &fileName)
 {
     return program().AppFolder + QStringLiteral("ApliGraf") + QDir::separator() + fileName;
+}
+
+QString clockTimeText(const QTime &time, const QLocale &locale)
+{
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    // Drop the time-zone field ("t", "tttt") and the blanks around it.
+    static const QRegularExpression zone(QStringLiteral("\\s*\\(?t+\\)?\\s*"));
+    format.replace(zone, QStringLiteral(" "));
+    format = format.trimmed();
+    if (!format.contains(QLatin1Char('s')))
+        format = QStringLiteral("HH:mm:ss");
+    return locale.toString(time, format);
+}
+
+QString clockDateText(const QDate &date)
+{
+    return QStringLiteral("%1-%2-%3").arg(date.day()).arg(date.month()).arg(date.year());
 }
 
 } // namespace caveto

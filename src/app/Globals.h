@@ -2,7 +2,10 @@
 // Program-wide values: the application folder, the splash answer, the clock
 // values the status-bar timer keeps, and the key the search window hands back.
 
+#include <QDate>
+#include <QLocale>
 #include <QString>
+#include <QTime>
 #include <QtGlobal>
 
 namespace caveto {
@@ -40,5 +43,11 @@ QString dataFolderPath();        // AppFolder + "Datos"
 QString dataFilePath();          // AppFolder + "Datos/Caveto20.Datos"
 QString notesFilePath(const QString &notesFileSpec); // AppFolder + "Datos/" + spec
 QString apliGrafPath(const QString &fileName);       // AppFolder + "ApliGraf/" + name
+
+// The status-bar clock: the time in the locale's long format with seconds
+// and without a time-zone suffix; the date as day-month-year without leading
+// zeros ("5-12-2026").
+QString clockTimeText(const QTime &time, const QLocale &locale);
+QString clockDateText(const QDate &date);
 
 } // namespace caveto

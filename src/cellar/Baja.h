@@ -1,0 +1,33 @@
+#pragma once
+// The delete confirmation: shows the record about to go and deletes it on
+// "&Aceptar". Enter accepts, Escape cancels; "&Cancelar" has the focus.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class TFormCavetoPas;
+
+class TFormBaja : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TFormBaja(TFormCavetoPas *main, QWidget *parent = nullptr);
+
+    QWidget *PDatosGenCab = nullptr;
+    QLabel *PNombreVino = nullptr, *PCosecha = nullptr, *PDenoOrigen = nullptr,
+           *PVino = nullptr, *PTipoVino = nullptr;
+    QPushButton *BBajaSi = nullptr;
+    QPushButton *BBajaNo = nullptr;
+
+public slots:
+    void BBajaSiClick();
+    void BBajaNoClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate();
+    TFormCavetoPas *m_main;
+};

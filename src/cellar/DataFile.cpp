@@ -1,0 +1,132 @@
+#include "cellar/DataFile.h"
+
+#include "cellar/RecordOrder.h"
+#include "platform/Rtf.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace caveto {
+
+bool readRecordFile(const QString &path, QStringList *lines, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    *lines = readTextLines(data);
+    return true;
+}
+
+bool writeRecordFile(const QString &path, const QStringList &lines, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray data = rtf::writeLines(lines);
+    if (file.write(data) != data.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+QStringList buildRecordList(const QStringList &image, const Progress &progress)
+{
+    QStringList list;
+    list.reserve(image.size());
+    qsizetype done = 0;
+    for (const QString &line : image) {
+        if (!line.isEmpty())
+            list.append(line);
+        if (progress)
+            progress(++done);
+    }
+    sortRecordText(list);
+    return list;
+}
+
+bool hasBlankKey(QStringView line)
+{
+    const QStringView head = line.left(40);
+    return std::all_of(head.begin(), head.end(), [](QChar c) { return c == QLatin1Char(' '); });
+}
+
+qsizetype sortedInsertPosition(const QStringList &sorted, QStringView line)
+{
+    const auto it = std::upper_bound(sorted.begin(), sorted.end(), line,
+                                     [](QStringView a, const QString &b) {
+                                         return compareRecordText(a, b) < 0;
+                                     });
+    return it - sorted.begin();
+}
+
+Field valueListField(ValueList list)
+{
+    switch (list) {
+    case ValueList::Denominacion:
+        return Field::DenoOrigen;
+    case ValueList::Vino:
+        return Field::Vino;
+    case ValueList::TipoVino:
+        return Field::TipoVino;
+    case ValueList::Estante:
+        break;
+    }
+    return Field::Estante;
+}
+
+QStringList buildValueList(const QStringList &image, Field field, const Progress &progress)
+{
+    const int width = fieldWidth(field);
+    QStringList all;
+    all.reserve(image.size());
+    for (const QString &line : image) {
+        if (!line.isEmpty())
+            all.append(padRight(columnText(line, field).toString(), width));
+    }
+    sortRecordText(all);
+
+    QStringList items;
+    QString lastFolded;
+    bool first = true;
+    qsizetype done = 0;
+    for (const QString &value : all) {
+        const QString folded = foldCase(value);
+        if (first || folded != lastFolded) {
+            items.append(value);
+            lastFolded = folded;
+            first = false;
+        }
+        if (progress)
+            progress(++done);
+    }
+    return items;
+}
+
+bool valueListContains(const QStringList &items, QStringView value)
+{
+    const QString wanted = foldCase(trimBlanks(value));
+    for (const QString &item : items) {
+        if (foldCase(trimBlanks(item)) == wanted)
+            return true;
+    }
+    return false;
+}
+
+} // namespace caveto

@@ -1,0 +1,43 @@
+#pragma once
+// The look every window of the program shares: fixed size, centred, silver,
+// a small sans-serif font; title panels in white bold on dark blue, heading
+// panels in white on grey, display panels sunken.
+
+#include <QString>
+
+class QDialog;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace caveto {
+
+// The application-wide font and palette (silver windows, small sans font).
+void applyApplicationLook();
+
+// Fixed client size, close box only (and minimise when asked), centred.
+void setupFixedForm(QWidget *window, int clientWidth, int clientHeight, bool minimizeBox = false);
+// Centres a window on the screen it is on.
+void centerOnScreen(QWidget *window);
+
+QLabel *makeTitlePanel(QWidget *parent, const QString &name, const QString &caption);
+QLabel *makeHeadingPanel(QWidget *parent, const QString &name, const QString &caption);
+// A raised, bordered panel with a caption.
+QLabel *makePanel(QWidget *parent, const QString &name, const QString &caption = QString());
+// A read-only display panel: left-aligned text in a sunken frame.
+QLabel *makeDisplayPanel(QWidget *parent, const QString &name, int bgr, int textBgr);
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, int x, int y);
+// A bordered container panel.
+QWidget *makeContainer(QWidget *parent, const QString &name);
+// A push button with a picture from :/icons/<icon>.png when there is one.
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QString &icon = QString());
+QToolButton *makeToolButton(QWidget *parent, const QString &name, const QString &hint,
+                            const QString &icon);
+
+// Colours a field's background (entry fields use CampoNormal).
+void setFieldColor(QWidget *field, int bgr);
+int fieldColor(const QWidget *field);
+
+} // namespace caveto

@@ -1,0 +1,78 @@
+#include "platform/PlainText.h"
+
+#include "platform/Win1252.h"
+
+namespace caveto::plaintext {
+
+bool isValidUtf8(QByteArrayView bytes)
+{
+    const uchar *p = reinterpret_cast<const uchar *>(bytes.data());
+    const uchar *const end = p + bytes.size();
+    while (p < end) {
+        const uchar c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int extra;
+        uchar lo = 0x80, hi = 0xBF; // allowed range of the first continuation byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            if (c == 0xE0)
+                lo = 0xA0; // overlong
+            else if (c == 0xED)
+                hi = 0x9F; // UTF-16 surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            if (c == 0xF0)
+                lo = 0x90; // overlong
+            else if (c == 0xF4)
+                hi = 0x8F; // above U+10FFFF
+        } else {
+            return false;
+        }
+        if (end - p <= extra)
+            return false;
+        if (p[1] < lo || p[1] > hi)
+            return false;
+        for (int i = 2; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        p += extra + 1;
+    }
+    return true;
+}
+
+QString decode(QByteArrayView bytes)
+{
+    if (isValidUtf8(bytes)) {
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes = bytes.sliced(3);
+        return QString::fromUtf8(bytes);
+    }
+    return win1252::decode(bytes);
+}
+
+QStringList splitLines(QStringView text)
+{
+    QStringList lines;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\n' || c == u'\r') {
+            lines.append(text.sliced(start, i - start).toString());
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.sliced(start).toString());
+    return lines;
+}
+
+} // namespace caveto::plaintext

@@ -1,0 +1,120 @@
+#include "cellar/DataFile.h"
+#include "cellar/RecordLine.h"
+
+#include <QtTest>
+
+using namespace caveto;
+
+namespace {
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runTool(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(CAVETO_TOOL_PATH), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QString line(const QString &name, const QString &bodega)
+{
+    CellarRecord r;
+    r[Field::NombreVino] = name;
+    r[Field::Cosecha] = QStringLiteral("2004");
+    r[Field::DenoOrigen] = QStringLiteral("Priorat");
+    r[Field::Bodega] = bodega;
+    r[Field::EFichero] = QStringLiteral("123");
+    r.pad();
+    return r.buildLine();
+}
+} // namespace
+
+class TestCavetoDatos : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linesPrintsWhatTheProgramReads()
+    {
+        const Run r = runTool({QStringLiteral("lines"), QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos")});
+        QCOMPARE(r.exitCode, 0);
+        QFile expected(QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.lines.txt"));
+        QVERIFY(expected.open(QIODevice::ReadOnly));
+        QByteArray want = expected.readAll();
+        if (!want.endsWith('\n'))
+            want += '\n';
+        QCOMPARE(r.out, want);
+    }
+
+    void csvQuotesAndTrims()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("c.Datos"));
+        QString error;
+        QVERIFY(writeRecordFile(path, {line(QStringLiteral("Clos \"Mogador\""), QStringLiteral("Barbier, René")),
+                                       QString(), line(QStringLiteral("Ermita"), QStringLiteral("Álvaro"))},
+                                &error));
+        const Run r = runTool({QStringLiteral("csv"), path});
+        QCOMPARE(r.exitCode, 0);
+        const QList<QByteArray> rows = r.out.split('\n');
+        QCOMPARE(rows.size(), 4); // header, two records, the empty end
+        QVERIFY(rows[0].startsWith("NombreVino,Cosecha,DenoOrigen,Vino,"));
+        QVERIFY(rows[0].endsWith(",CaliConjunto,Imagen\r"));
+        QCOMPARE(rows[0].count(','), 60);
+        QVERIFY(rows[1].startsWith("\"Clos \"\"Mogador\"\"\",2004,Priorat,,,\"Barbier, René\","));
+        QVERIFY(rows[1].contains(",1230000000000000,"));
+        QVERIFY(rows[2].startsWith(QString::fromUtf8("Ermita,2004,Priorat,,,Álvaro,").toUtf8()));
+    }
+
+    void rewriteTurnsPlainTextIntoARecordFile()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("plain.txt"));
+        const QString out = dir.filePath(QStringLiteral("Caveto20.Datos"));
+        QFile f(in);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QString l1 = line(QStringLiteral("Viña Ardanza"), QStringLiteral("La Rioja Alta"));
+        f.write(l1.toUtf8() + "\r\n\r\n" + line(QStringLiteral("Pesquera"), QString()).toUtf8() + "\r\n");
+        f.close();
+        const Run r = runTool({QStringLiteral("rewrite"), in, out});
+        QCOMPARE(r.exitCode, 0);
+        QStringList back;
+        QString error;
+        QVERIFY(readRecordFile(out, &back, &error));
+        QCOMPARE(back, (QStringList{l1, QString(), line(QStringLiteral("Pesquera"), QString())}));
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().startsWith("{\\rtf1"));
+    }
+
+    void errorsExitWithTwo()
+    {
+        QTemporaryDir dir;
+        Run r = runTool({QStringLiteral("lines"), dir.filePath(QStringLiteral("missing.Datos"))});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("missing.Datos"));
+        QVERIFY(r.out.isEmpty());
+
+        r = runTool({QStringLiteral("csv"), dir.path()});
+        QCOMPARE(r.exitCode, 2);
+
+        r = runTool({QStringLiteral("frobnicate")});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("usage"));
+
+        // An unwritable destination leaves nothing behind.
+        const QString out = dir.filePath(QStringLiteral("no/such/folder/out.Datos"));
+        r = runTool({QStringLiteral("rewrite"), QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos"), out});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!r.err.isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCavetoDatos)
+#include "tst_cavetodatos.moc"
