@@ -19,6 +19,11 @@
 #include "platform/FormStyle.h"
 #include "platform/MessageBox.h"
 #include "platform/SafeInput.h"
+#include "tasting/CataConjunto.h"
+#include "tasting/CataGen.h"
+#include "tasting/CataGusto.h"
+#include "tasting/CataOlfato.h"
+#include "tasting/CataVista.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -993,14 +998,15 @@ void TFormCavetoPas::ClearRecordFields()
 
 void TFormCavetoPas::ShowRecord()
 {
-    if (ModoActual == kModoModi && recordSelected() && m_shownRow >= 0
-        && m_shownRow != Csalida->currentIndex()) {
+    // Edits of the shown record are saved or dropped before anything else is
+    // shown (a form typed while no record was shown has nowhere to go).
+    if (ModoActual == kModoModi && recordSelected() && m_shownRow >= 0) {
         BuildRecordLine();
         RespuestaAviso = QStringLiteral(" ");
         if (caveto::trimBlanks(Linea->text()) != caveto::trimBlanks(W_Linea->text())) {
             const QString picked = Csalida->currentText();
             const int pickedRow = Csalida->currentIndex();
-            // The edits belong to the record being shown, not to the one just
+            // The edits belong to the record being shown, not to one just
             // picked: the list goes back to it while the question is open.
             selectRow(m_shownRow);
             const QString answer = askSaveQuestion();
@@ -1455,37 +1461,39 @@ void TFormCavetoPas::Informes1Click()
 void TFormCavetoPas::Caveto1Click() { }
 void TFormCavetoPas::Acerdade1Click() { }
 
-void TFormCavetoPas::BDatosClick()
+template <class Form>
+void TFormCavetoPas::openTasting(const QString &caption)
 {
     if (tastingRefused())
         return;
+    {
+        Form window(this);
+        openWindow(&window, caption);
+    }
     afterTasting();
+}
+
+void TFormCavetoPas::BDatosClick()
+{
+    openTasting<TFormCataGen>(QStringLiteral("Opción Cata de Vinos Datos Generales"));
 }
 
 void TFormCavetoPas::BVistaClick()
 {
-    if (tastingRefused())
-        return;
-    afterTasting();
+    openTasting<TFormCataVista>(QStringLiteral("Opción Cata de Vinos Vista"));
 }
 
 void TFormCavetoPas::BOlfatoClick()
 {
-    if (tastingRefused())
-        return;
-    afterTasting();
+    openTasting<TFormCataOlfato>(QStringLiteral("Opción Cata de Vinos Olfato"));
 }
 
 void TFormCavetoPas::BGustoClick()
 {
-    if (tastingRefused())
-        return;
-    afterTasting();
+    openTasting<TFormCataGusto>(QStringLiteral("Opción Cata de Vinos Gusto"));
 }
 
 void TFormCavetoPas::BConjuntoClick()
 {
-    if (tastingRefused())
-        return;
-    afterTasting();
+    openTasting<TFormCataConjunto>(QStringLiteral("Opción Cata de Vinos Conjunto"));
 }

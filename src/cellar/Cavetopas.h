@@ -296,8 +296,7 @@ private:
     void percentageExit(int which);
     bool tastingRefused();
     void focusRecordList();
-    template <class Form> void openModal(const QString &caption);
-    void openTasting(QWidget *window, const QString &caption);
+    template <class Form> void openTasting(const QString &caption);
     void refreshPhotoLed();
     void setRecordButtonsEnabled(bool enabled);
     void rebuildImageFromList(bool dropBlankKeys);

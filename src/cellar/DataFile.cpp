@@ -2,9 +2,9 @@
 
 #include "cellar/RecordOrder.h"
 #include "platform/Rtf.h"
+#include "platform/SafeSave.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -30,20 +30,7 @@ bool readRecordFile(const QString &path, QStringList *lines, QString *error)
 
 bool writeRecordFile(const QString &path, const QStringList &lines, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray data = rtf::writeLines(lines);
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return saveFileAtomically(path, rtf::writeLines(lines), error);
 }
 
 QStringList buildRecordList(const QStringList &image, const Progress &progress)

@@ -289,7 +289,8 @@ void TFormCavetoPas::BModificaClick()
 
 bool TFormCavetoPas::runModify()
 {
-    const int row = m_shownRow >= 0 ? m_shownRow : Csalida->currentIndex();
+    // The record the fields show, even when the list's selection has moved.
+    const int row = m_shownRow;
     if (row < 0 || row >= m_recordList.size()) {
         caveto::showMessage(QStringLiteral("Caveto Error."),
                             QStringLiteral("No hay datos seleccionados"), this);

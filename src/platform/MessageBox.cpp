@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QWidget>
 #include <QTimer>
 
 namespace caveto {
@@ -44,7 +45,15 @@ int execModal(QDialog *dialog)
             });
         }
     }
-    return dialog->exec();
+    // The window that was active gets the activation back when the modal
+    // window closes, so focus moves made meanwhile take effect.
+    QPointer<QWidget> previous = QApplication::activeWindow();
+    if (!previous && dialog->parentWidget())
+        previous = dialog->parentWidget()->window();
+    const int result = dialog->exec();
+    if (previous && previous->isVisible() && previous != dialog)
+        previous->activateWindow();
+    return result;
 }
 
 DialogScript::DialogScript()

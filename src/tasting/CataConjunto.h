@@ -12,8 +12,8 @@ class TFormCataConjunto : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataConjunto(TFormCavetoPas *main = TFormCavetoPas::instance(),
-                               QWidget *parent = nullptr);
+    explicit TFormCataConjunto(
+        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
 
     QLabel *PConjunto = nullptr;
     QWidget *PDatosConjunto = nullptr;

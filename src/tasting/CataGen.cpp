@@ -27,8 +27,8 @@ TNumEdit *makeNumber()
 
 TFormCataGen::TFormCataGen(TFormCavetoPas *main, QWidget *parent)
     : TTastingForm(main, parent, QStringLiteral(" Caveto  Cata de Vinos   DATOS GENERALES."),
-                   QStringLiteral("Cata de Vinos   DATOS"), 623,
-                   {"PDatos", "PDatosGen", "MDatosCata", "MDatosCata", "BOkDatos"})
+        QStringLiteral("Cata de Vinos   DATOS"), 623,
+        { "PDatos", "PDatosGen", "MDatosCata", "MDatosCata", "BOkDatos" })
 {
     setObjectName(QStringLiteral("TFormCataGen"));
     PDatos = titlePanel();
@@ -38,35 +38,39 @@ TFormCataGen::TFormCataGen(TFormCavetoPas *main, QWidget *parent)
 
     // Row 1: taster, date, hour, bottle.
     addLabel(QStringLiteral("Catador"), QStringLiteral("Nombre Catador"), 8, kRow1);
-    Catador = addText(new QLineEdit, QStringLiteral("Catador"), 30, main->Catador,
-                      main->PSCatador);
+    Catador = addText(new QLineEdit, QStringLiteral("Catador"), 30, main->Catador, main->PSCatador);
     placeField(Catador, 8, kRow1, 180);
 
     addLabel(QStringLiteral("FCata"), QStringLiteral("Fecha Cata"), 196, kRow1);
-    FCataDD = static_cast<TNumEdit *>(addText(makeNumber(), QStringLiteral("FCataDD"), 2, main->FCataDD));
-    FCataMM = static_cast<TNumEdit *>(addText(makeNumber(), QStringLiteral("FCataMM"), 2, main->FCataMM));
-    FCataYY = static_cast<TNumEdit *>(addText(makeNumber(), QStringLiteral("FCataYY"), 4, main->FCataYY));
+    FCataDD = static_cast<TNumEdit *>(
+        addText(makeNumber(), QStringLiteral("FCataDD"), 2, main->FCataDD));
+    FCataMM = static_cast<TNumEdit *>(
+        addText(makeNumber(), QStringLiteral("FCataMM"), 2, main->FCataMM));
+    FCataYY = static_cast<TNumEdit *>(
+        addText(makeNumber(), QStringLiteral("FCataYY"), 4, main->FCataYY));
     placeField(FCataDD, 196, kRow1, 26);
     placeField(FCataMM, 226, kRow1, 26);
     placeField(FCataYY, 256, kRow1, 42);
 
     addLabel(QStringLiteral("Hora"), QStringLiteral("Hora"), 310, kRow1);
-    HoraIni = static_cast<TNumEdit *>(addText(makeNumber(), QStringLiteral("HoraIni"), 2, main->HoraIni));
-    HoraFin = static_cast<TNumEdit *>(addText(makeNumber(), QStringLiteral("HoraFin"), 2, main->HoraFin));
+    HoraIni = static_cast<TNumEdit *>(
+        addText(makeNumber(), QStringLiteral("HoraIni"), 2, main->HoraIni));
+    HoraFin = static_cast<TNumEdit *>(
+        addText(makeNumber(), QStringLiteral("HoraFin"), 2, main->HoraFin));
     placeField(HoraIni, 310, kRow1, 26);
     placeField(HoraFin, 340, kRow1, 26);
 
     using namespace caveto::tasting;
     Botella = addList(QStringLiteral("Botella"), QStringLiteral("Tipo Botella"), botellaList(),
-                      main->Botella, kColumn[3] - 74, kRow1);
+        main->Botella, kColumn[3] - 74, kRow1);
 
     // Row 2: cork, capsule, fermentation, cask.
     Tapon = addList(QStringLiteral("Tapon"), QStringLiteral("Tipo Tapón"), taponList(), main->Tapon,
-                    kColumn[0], kRow2);
+        kColumn[0], kRow2);
     Capsula = addList(QStringLiteral("Capsula"), QStringLiteral("Tipo Capsula"), capsulaList(),
-                      main->Capsula, kColumn[1], kRow2);
+        main->Capsula, kColumn[1], kRow2);
     Fermentacion = addList(QStringLiteral("Fermentacion"), QStringLiteral("Tipo Fermentación"),
-                           fermentacionList(), main->Fermentacion, kColumn[2], kRow2);
+        fermentacionList(), main->Fermentacion, kColumn[2], kRow2);
     addLabel(QStringLiteral("Barrica"), QStringLiteral("Tipo Barrica"), kColumn[3], kRow2);
     Barrica = addText(new QLineEdit, QStringLiteral("Barrica"), 20, main->Barrica);
     placeField(Barrica, kColumn[3], kRow2, PDatosGen->width() - kColumn[3] - 8);
@@ -89,8 +93,8 @@ void TFormCataGen::BOkDatosClick()
 
 bool TFormCataGen::CompruebaFechaCata()
 {
-    const caveto::DateCheck r =
-        caveto::checkDate(FCataDD->text(), FCataMM->text(), FCataYY->text());
+    const caveto::DateCheck r
+        = caveto::checkDate(FCataDD->text(), FCataMM->text(), FCataYY->text());
     FCataDD->setText(r.day);
     FCataMM->setText(r.month);
     FCataYY->setText(r.year);
@@ -119,8 +123,8 @@ bool TFormCataGen::CompruebaFechaCata()
     return false;
 }
 
-bool TFormCataGen::checkHourField(TNumEdit *field, const QString &upperBound,
-                                  const QString &message)
+bool TFormCataGen::checkHourField(
+    TNumEdit *field, const QString &upperBound, const QString &message)
 {
     const caveto::TimePartCheck r = caveto::checkTimePart(field->text(), upperBound);
     field->setText(r.text);
@@ -148,14 +152,14 @@ void TFormCataGen::FCataYYExit()
 
 bool TFormCataGen::CompruebaHoraIni()
 {
-    return checkHourField(HoraIni, QStringLiteral("23"),
-                          QStringLiteral("Campo  ( Hora de Cata )  Erroneo"));
+    return checkHourField(
+        HoraIni, QStringLiteral("23"), QStringLiteral("Campo  ( Hora de Cata )  Erroneo"));
 }
 
 bool TFormCataGen::CompruebaHoraFin()
 {
-    return checkHourField(HoraFin, QStringLiteral("59"),
-                          QStringLiteral("Campo  ( Minutos de Cata )  Erroneo"));
+    return checkHourField(
+        HoraFin, QStringLiteral("59"), QStringLiteral("Campo  ( Minutos de Cata )  Erroneo"));
 }
 
 void TFormCataGen::HoraIniExit()

@@ -19,8 +19,8 @@ class TFormCataGen : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataGen(TFormCavetoPas *main = TFormCavetoPas::instance(),
-                          QWidget *parent = nullptr);
+    explicit TFormCataGen(
+        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
 
     QLabel *PDatos = nullptr;
     QWidget *PDatosGen = nullptr;

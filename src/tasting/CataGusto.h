@@ -12,8 +12,8 @@ class TFormCataGusto : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataGusto(TFormCavetoPas *main = TFormCavetoPas::instance(),
-                            QWidget *parent = nullptr);
+    explicit TFormCataGusto(
+        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
 
     QLabel *PGusto = nullptr;
     QWidget *PDatosGusto = nullptr;

@@ -12,8 +12,8 @@ class TFormCataOlfato : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataOlfato(TFormCavetoPas *main = TFormCavetoPas::instance(),
-                             QWidget *parent = nullptr);
+    explicit TFormCataOlfato(
+        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
 
     QLabel *POlfato = nullptr;
     QWidget *PDatosOlfato = nullptr;

@@ -8,8 +8,8 @@
 
 TFormCataVista::TFormCataVista(TFormCavetoPas *main, QWidget *parent)
     : TTastingForm(main, parent, QStringLiteral(" Caveto  Cata de Vinos   VISTA."),
-                   QStringLiteral("Cata de Vinos   VISTA"), 623,
-                   {"PVista", "PDatosVista", "MVista", "MVista", "BOkDatos"})
+        QStringLiteral("Cata de Vinos   VISTA"), 623,
+        { "PVista", "PDatosVista", "MVista", "MVista", "BOkDatos" })
 {
     setObjectName(QStringLiteral("TFormCataVista"));
     PVista = titlePanel();
@@ -19,16 +19,16 @@ TFormCataVista::TFormCataVista(TFormCavetoPas *main, QWidget *parent)
 
     using namespace caveto::tasting;
     Limpieza = addList(QStringLiteral("Limpieza"), QStringLiteral("Limpieza"), limpiezaList(),
-                       main->Limpieza, kColumn[0], kRow1);
+        main->Limpieza, kColumn[0], kRow1);
     Color = addList(QStringLiteral("Color"), QStringLiteral("Color"), colorList(), main->Color,
-                    kColumn[1], kRow1);
+        kColumn[1], kRow1);
     Intensidad = addList(QStringLiteral("Intensidad"), QStringLiteral("Intensidad"),
-                         intensidadList(), main->Intensidad, kColumn[2], kRow1);
+        intensidadList(), main->Intensidad, kColumn[2], kRow1);
     Viscosidad = addList(QStringLiteral("Viscosidad"), QStringLiteral("Viscosidad"),
-                         viscosidadList(), main->Viscosidad, kColumn[3], kRow1);
+        viscosidadList(), main->Viscosidad, kColumn[3], kRow1);
     CaliVista = addRating(QStringLiteral("PCaliVista"),
-                          QStringLiteral("  Calificación Vista .................."),
-                          QStringLiteral("CaliVista"), main->CaliVista, main->PVistaCali);
+        QStringLiteral("  Calificación Vista .................."), QStringLiteral("CaliVista"),
+        main->CaliVista, main->PVistaCali);
     PCaliVista = qobject_cast<QLabel *>(CaliVista->parentWidget());
 
     connect(BOkDatos, &QPushButton::clicked, this, &TFormCataVista::BOkDatosClick);

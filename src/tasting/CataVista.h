@@ -12,8 +12,8 @@ class TFormCataVista : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataVista(TFormCavetoPas *main = TFormCavetoPas::instance(),
-                            QWidget *parent = nullptr);
+    explicit TFormCataVista(
+        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
 
     QLabel *PVista = nullptr;
     QWidget *PDatosVista = nullptr;

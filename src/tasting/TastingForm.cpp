@@ -36,7 +36,7 @@ namespace {
 
 constexpr int kClientHeight = 320;
 constexpr int kMargin = 8;
-constexpr int kLabelHeight = 14;   // a field sits this far below its label's top
+constexpr int kLabelHeight = 14; // a field sits this far below its label's top
 constexpr int kFieldHeight = 21;
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 34;
@@ -50,8 +50,9 @@ constexpr int kReferenceTop = 170;
 } // namespace
 
 TTastingForm::TTastingForm(TFormCavetoPas *main, QWidget *parent, const QString &caption,
-                           const QString &titleCaption, int clientWidth, const Names &names)
-    : QDialog(parent ? parent : main), m_main(main)
+    const QString &titleCaption, int clientWidth, const Names &names)
+    : QDialog(parent ? parent : main)
+    , m_main(main)
 {
     Q_ASSERT(main);
     setWindowTitle(caption);
@@ -68,8 +69,8 @@ TTastingForm::TTastingForm(TFormCavetoPas *main, QWidget *parent, const QString 
     auto header = [this](const char *name, const QString &label, int x, int width) {
         const QString panelName = QString::fromLatin1(name);
         caveto::makeLabel(PDatosGenCab, QLatin1Char('L') + panelName.mid(1), label, x, 3);
-        QLabel *panel = caveto::makeDisplayPanel(PDatosGenCab, panelName, caveto::colors::Titulo,
-                                                 0xFFFFFF);
+        QLabel *panel
+            = caveto::makeDisplayPanel(PDatosGenCab, panelName, caveto::colors::Titulo, 0xFFFFFF);
         panel->setGeometry(x, 3 + kLabelHeight, width, kFieldHeight);
         return panel;
     };
@@ -81,6 +82,15 @@ TTastingForm::TTastingForm(TFormCavetoPas *main, QWidget *parent, const QString 
 
     m_dataPanel = caveto::makeContainer(this, QString::fromLatin1(names.dataPanel));
     m_dataPanel->setGeometry(kMargin, kDataTop, inner, kDataHeight);
+    {
+        // When the record is only shown, the disabled panel must stay
+        // readable: the standard disabled grey vanishes on silver.
+        QPalette palette = m_dataPanel->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x50, 0x50, 0x50));
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x50, 0x50, 0x50));
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x50, 0x50, 0x50));
+        m_dataPanel->setPalette(palette);
+    }
 
     // The reference text is never disabled: it stays readable and scrollable
     // in every mode. It is created before the button so the tab order runs
@@ -95,13 +105,13 @@ TTastingForm::TTastingForm(TFormCavetoPas *main, QWidget *parent, const QString 
     m_reference->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     caveto::setFieldColor(m_reference, caveto::colors::CampoNormal);
     m_reference->setGeometry(kMargin, kReferenceTop, inner - kButtonWidth - kMargin,
-                             kClientHeight - kReferenceTop - kMargin);
+        kClientHeight - kReferenceTop - kMargin);
     m_reference->setPlainText(caveto::loadTastingText(QString::fromLatin1(names.textFile)));
 
     m_accept = caveto::makeButton(this, QString::fromLatin1(names.button),
-                                  QStringLiteral("&Aceptar"), QStringLiteral("BAceptar"));
+        QStringLiteral("&Aceptar"), QStringLiteral("BAceptar"));
     m_accept->setGeometry(clientWidth - kMargin - kButtonWidth,
-                          kClientHeight - kMargin - kButtonHeight, kButtonWidth, kButtonHeight);
+        kClientHeight - kMargin - kButtonHeight, kButtonWidth, kButtonHeight);
 }
 
 QLabel *TTastingForm::addLabel(const QString &forName, const QString &caption, int x, int y)
@@ -115,8 +125,7 @@ void TTastingForm::placeField(QWidget *field, int x, int y, int width)
 }
 
 QComboBox *TTastingForm::addList(const QString &name, const QString &label,
-                                 const QStringList &items, FixedText &field, int x, int y,
-                                 int width, QLabel *summary)
+    const QStringList &items, FixedText &field, int x, int y, int width, QLabel *summary)
 {
     if (!label.isEmpty())
         addLabel(name, label, x, y);
@@ -133,28 +142,28 @@ QComboBox *TTastingForm::addList(const QString &name, const QString &label,
     caveto::setFieldColor(combo->lineEdit(), caveto::colors::CampoNormal);
     if (!label.isEmpty())
         placeField(combo, x, y, width);
-    m_bindings.append({combo, &field, summary});
+    m_bindings.append({ combo, &field, summary });
     if (!m_firstField)
         m_firstField = combo;
     return combo;
 }
 
-QLineEdit *TTastingForm::addText(QLineEdit *edit, const QString &name, int maxLength,
-                                 FixedText &field, QLabel *summary)
+QLineEdit *TTastingForm::addText(
+    QLineEdit *edit, const QString &name, int maxLength, FixedText &field, QLabel *summary)
 {
     edit->setParent(m_dataPanel);
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
     caveto::installSafeInput(edit);
     caveto::setFieldColor(edit, caveto::colors::CampoNormal);
-    m_bindings.append({edit, &field, summary});
+    m_bindings.append({ edit, &field, summary });
     if (!m_firstField)
         m_firstField = edit;
     return edit;
 }
 
 QComboBox *TTastingForm::addRating(const QString &panelName, const QString &caption,
-                                   const QString &name, FixedText &field, QLabel *summary)
+    const QString &name, FixedText &field, QLabel *summary)
 {
     constexpr int kPanelHeight = 29;
     constexpr int kComboWidth = 104;
@@ -163,13 +172,13 @@ QComboBox *TTastingForm::addRating(const QString &panelName, const QString &capt
     panel->setTextFormat(Qt::PlainText);
     const int x = kColumn[2];
     panel->setGeometry(x, kRow2 + kLabelHeight - (kPanelHeight - kFieldHeight) / 2,
-                       m_dataPanel->width() - x - 8, kPanelHeight);
+        m_dataPanel->width() - x - 8, kPanelHeight);
 
-    QComboBox *combo = addList(name, QString(), caveto::tasting::ratingScale(), field, 0, 0,
-                               kComboWidth, summary);
+    QComboBox *combo = addList(
+        name, QString(), caveto::tasting::ratingScale(), field, 0, 0, kComboWidth, summary);
     combo->setParent(panel);
     combo->setGeometry(panel->width() - kComboWidth - 4, (kPanelHeight - kFieldHeight) / 2,
-                       kComboWidth, kFieldHeight);
+        kComboWidth, kFieldHeight);
     return combo;
 }
 
@@ -265,7 +274,7 @@ void TTastingForm::writeBack()
 {
     for (const Binding &b : std::as_const(m_bindings)) {
         const QString text = controlText(b.control);
-        *b.field = text;   // cut to the record's width
+        *b.field = text; // cut to the record's width
         if (b.summary)
             b.summary->setText(text);
     }

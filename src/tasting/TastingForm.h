@@ -55,33 +55,33 @@ public:
     void done(int result) override;
 
 protected:
-    struct Names {
-        const char *title;      // title panel
-        const char *dataPanel;  // the panel holding the record's fields
-        const char *reference;  // the read-only reference text
-        const char *textFile;   // its resource, :/tasting/<textFile>.txt
-        const char *button;     // the "&Aceptar" button
+    struct Names
+    {
+        const char *title; // title panel
+        const char *dataPanel; // the panel holding the record's fields
+        const char *reference; // the read-only reference text
+        const char *textFile; // its resource, :/tasting/<textFile>.txt
+        const char *button; // the "&Aceptar" button
     };
     TTastingForm(TFormCavetoPas *main, QWidget *parent, const QString &caption,
-                 const QString &titleCaption, int clientWidth, const Names &names);
+        const QString &titleCaption, int clientWidth, const Names &names);
 
     // Field layout inside the data panel: two rows of labelled fields.
     static constexpr int kRow1 = 4;
     static constexpr int kRow2 = 44;
-    static constexpr int kColumn[4] = {8, 156, 304, 452};
+    static constexpr int kColumn[4] = { 8, 156, 304, 452 };
     static constexpr int kListWidth = 140;
 
     // A drop-down term field bound to `field`; `summary`, when given, gets the
     // whole text on write-back.
     QComboBox *addList(const QString &name, const QString &label, const QStringList &items,
-                       FixedText &field, int x, int y, int width = kListWidth,
-                       QLabel *summary = nullptr);
+        FixedText &field, int x, int y, int width = kListWidth, QLabel *summary = nullptr);
     // A free-text field bound to `field`.
     QLineEdit *addText(QLineEdit *edit, const QString &name, int maxLength, FixedText &field,
-                       QLabel *summary = nullptr);
+        QLabel *summary = nullptr);
     // A rating field inside its captioned panel, at the right of row 2.
-    QComboBox *addRating(const QString &panelName, const QString &caption,
-                         const QString &name, FixedText &field, QLabel *summary);
+    QComboBox *addRating(const QString &panelName, const QString &caption, const QString &name,
+        FixedText &field, QLabel *summary);
     // A label for a field placed below it.
     QLabel *addLabel(const QString &forName, const QString &caption, int x, int y);
     // Places an edit below its label.
@@ -104,7 +104,8 @@ protected:
     TFormCavetoPas *m_main;
 
 private:
-    struct Binding {
+    struct Binding
+    {
         QWidget *control;
         FixedText *field;
         QLabel *summary;

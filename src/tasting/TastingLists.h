@@ -13,8 +13,11 @@ namespace caveto::tasting {
 inline const QStringList &ratingScale()
 {
     static const QStringList list = {
-        QStringLiteral("Deficiente"), QStringLiteral("Regular"),  QStringLiteral("Bueno"),
-        QStringLiteral("Muy Bueno"),  QStringLiteral("Excelente"),
+        QStringLiteral("Deficiente"),
+        QStringLiteral("Regular"),
+        QStringLiteral("Bueno"),
+        QStringLiteral("Muy Bueno"),
+        QStringLiteral("Excelente"),
     };
     return list;
 }
@@ -24,8 +27,12 @@ inline const QStringList &ratingScale()
 inline const QStringList &botellaList()
 {
     static const QStringList list = {
-        QStringLiteral("Bordelesa"),      QStringLiteral("Borgoñesa"), QStringLiteral("Champagne"),
-        QStringLiteral("Especial 50 cl"), QStringLiteral("Jerezana"),  QStringLiteral("Magnum"),
+        QStringLiteral("Bordelesa"),
+        QStringLiteral("Borgoñesa"),
+        QStringLiteral("Champagne"),
+        QStringLiteral("Especial 50 cl"),
+        QStringLiteral("Jerezana"),
+        QStringLiteral("Magnum"),
         QStringLiteral("Rhin"),
     };
     return list;
@@ -34,10 +41,14 @@ inline const QStringList &botellaList()
 inline const QStringList &taponList()
 {
     static const QStringList list = {
-        QStringLiteral("Corcho Aglomerado"), QStringLiteral("Corcho Agujereado"),
-        QStringLiteral("Corcho Artificial"), QStringLiteral("Corcho Corto"),
-        QStringLiteral("Corcho Graso"),      QStringLiteral("Corcho Largo"),
-        QStringLiteral("Corcho Leñoso"),     QStringLiteral("Corcho Verde"),
+        QStringLiteral("Corcho Aglomerado"),
+        QStringLiteral("Corcho Agujereado"),
+        QStringLiteral("Corcho Artificial"),
+        QStringLiteral("Corcho Corto"),
+        QStringLiteral("Corcho Graso"),
+        QStringLiteral("Corcho Largo"),
+        QStringLiteral("Corcho Leñoso"),
+        QStringLiteral("Corcho Verde"),
     };
     return list;
 }
@@ -45,8 +56,11 @@ inline const QStringList &taponList()
 inline const QStringList &capsulaList()
 {
     static const QStringList list = {
-        QStringLiteral("Aluminio"),       QStringLiteral("Estaño"), QStringLiteral("Material Complejo"),
-        QStringLiteral("Plomo / Estaño"), QStringLiteral("Pvc"),
+        QStringLiteral("Aluminio"),
+        QStringLiteral("Estaño"),
+        QStringLiteral("Material Complejo"),
+        QStringLiteral("Plomo / Estaño"),
+        QStringLiteral("Pvc"),
     };
     return list;
 }
@@ -54,8 +68,10 @@ inline const QStringList &capsulaList()
 inline const QStringList &fermentacionList()
 {
     static const QStringList list = {
-        QStringLiteral("Alcoholica"), QStringLiteral("Carbonica"),
-        QStringLiteral("En Frio"),    QStringLiteral("Malolactica"),
+        QStringLiteral("Alcoholica"),
+        QStringLiteral("Carbonica"),
+        QStringLiteral("En Frio"),
+        QStringLiteral("Malolactica"),
     };
     return list;
 }
@@ -65,9 +81,15 @@ inline const QStringList &fermentacionList()
 inline const QStringList &limpiezaList()
 {
     static const QStringList list = {
-        QStringLiteral("Apagado"),    QStringLiteral("Brillante"), QStringLiteral("Claro"),
-        QStringLiteral("Con Particulas"), QStringLiteral("Cristalino"), QStringLiteral("Limpio"),
-        QStringLiteral("Opaco"),      QStringLiteral("Sucio"),     QStringLiteral("Turbio"),
+        QStringLiteral("Apagado"),
+        QStringLiteral("Brillante"),
+        QStringLiteral("Claro"),
+        QStringLiteral("Con Particulas"),
+        QStringLiteral("Cristalino"),
+        QStringLiteral("Limpio"),
+        QStringLiteral("Opaco"),
+        QStringLiteral("Sucio"),
+        QStringLiteral("Turbio"),
         QStringLiteral("Velado"),
     };
     return list;
@@ -76,24 +98,42 @@ inline const QStringList &limpiezaList()
 inline const QStringList &colorList()
 {
     static const QStringList list = {
-        QStringLiteral("Albaricoque"),       QStringLiteral("Amarillo"),
-        QStringLiteral("Amarillo Ambar"),    QStringLiteral("Amarillo Canario"),
-        QStringLiteral("Amarillo Caoba"),    QStringLiteral("Amarillo Dorado"),
-        QStringLiteral("Amarillo Limon"),    QStringLiteral("Amarillo Oro"),
-        QStringLiteral("Amarillo Pajizo"),   QStringLiteral("Amarillo Palido"),
-        QStringLiteral("Amarillo Pardusco"), QStringLiteral("Amarillo Verdoso"),
-        QStringLiteral("Anaranjado"),        QStringLiteral("Oro Viejo"),
-        QStringLiteral("Rojo Amarillento"),  QStringLiteral("Rojo Bermellon"),
-        QStringLiteral("Rojo Carmesi"),      QStringLiteral("Rojo Castaño"),
-        QStringLiteral("Rojo Cereza"),       QStringLiteral("Rojo Granate"),
-        QStringLiteral("Rojo Grosella"),     QStringLiteral("Rojo Marron"),
-        QStringLiteral("Rojo Pardo"),        QStringLiteral("Rojo Picota"),
-        QStringLiteral("Rojo Piel de Cebolla"), QStringLiteral("Rojo Purpura"),
-        QStringLiteral("Rojo Rubi"),         QStringLiteral("Rojo Teja"),
-        QStringLiteral("Rojo Violeta"),      QStringLiteral("Rosa"),
-        QStringLiteral("Rosa Anaranjado"),   QStringLiteral("Rosa Carmin"),
-        QStringLiteral("Rosa Cereza"),       QStringLiteral("Rosa Frambuesa"),
-        QStringLiteral("Rosa Ojo de Perdiz"), QStringLiteral("Rosa Salmon"),
+        QStringLiteral("Albaricoque"),
+        QStringLiteral("Amarillo"),
+        QStringLiteral("Amarillo Ambar"),
+        QStringLiteral("Amarillo Canario"),
+        QStringLiteral("Amarillo Caoba"),
+        QStringLiteral("Amarillo Dorado"),
+        QStringLiteral("Amarillo Limon"),
+        QStringLiteral("Amarillo Oro"),
+        QStringLiteral("Amarillo Pajizo"),
+        QStringLiteral("Amarillo Palido"),
+        QStringLiteral("Amarillo Pardusco"),
+        QStringLiteral("Amarillo Verdoso"),
+        QStringLiteral("Anaranjado"),
+        QStringLiteral("Oro Viejo"),
+        QStringLiteral("Rojo Amarillento"),
+        QStringLiteral("Rojo Bermellon"),
+        QStringLiteral("Rojo Carmesi"),
+        QStringLiteral("Rojo Castaño"),
+        QStringLiteral("Rojo Cereza"),
+        QStringLiteral("Rojo Granate"),
+        QStringLiteral("Rojo Grosella"),
+        QStringLiteral("Rojo Marron"),
+        QStringLiteral("Rojo Pardo"),
+        QStringLiteral("Rojo Picota"),
+        QStringLiteral("Rojo Piel de Cebolla"),
+        QStringLiteral("Rojo Purpura"),
+        QStringLiteral("Rojo Rubi"),
+        QStringLiteral("Rojo Teja"),
+        QStringLiteral("Rojo Violeta"),
+        QStringLiteral("Rosa"),
+        QStringLiteral("Rosa Anaranjado"),
+        QStringLiteral("Rosa Carmin"),
+        QStringLiteral("Rosa Cereza"),
+        QStringLiteral("Rosa Frambuesa"),
+        QStringLiteral("Rosa Ojo de Perdiz"),
+        QStringLiteral("Rosa Salmon"),
         QStringLiteral("Rosa Violeta"),
     };
     return list;
@@ -102,9 +142,14 @@ inline const QStringList &colorList()
 inline const QStringList &intensidadList()
 {
     static const QStringList list = {
-        QStringLiteral("Abierto"), QStringLiteral("Acuoso"),  QStringLiteral("Cubierto"),
-        QStringLiteral("Intenso"), QStringLiteral("Mediano"), QStringLiteral("Oscuro"),
-        QStringLiteral("Palido"),  QStringLiteral("Vivo"),
+        QStringLiteral("Abierto"),
+        QStringLiteral("Acuoso"),
+        QStringLiteral("Cubierto"),
+        QStringLiteral("Intenso"),
+        QStringLiteral("Mediano"),
+        QStringLiteral("Oscuro"),
+        QStringLiteral("Palido"),
+        QStringLiteral("Vivo"),
     };
     return list;
 }
@@ -112,8 +157,11 @@ inline const QStringList &intensidadList()
 inline const QStringList &viscosidadList()
 {
     static const QStringList list = {
-        QStringLiteral("Aceitoso"), QStringLiteral("Acuoso"), QStringLiteral("Denso"),
-        QStringLiteral("Ligero"),   QStringLiteral("Normal"),
+        QStringLiteral("Aceitoso"),
+        QStringLiteral("Acuoso"),
+        QStringLiteral("Denso"),
+        QStringLiteral("Ligero"),
+        QStringLiteral("Normal"),
     };
     return list;
 }
@@ -124,46 +172,86 @@ inline const QStringList &viscosidadList()
 inline const QStringList &aromaList()
 {
     static const QStringList list = {
-        QStringLiteral("Acacia"),         QStringLiteral("Agrio "),
-        QStringLiteral("Albahaca"),       QStringLiteral("Albaricoque"),
-        QStringLiteral("Almendra Tostada"), QStringLiteral("Almendro"),
-        QStringLiteral("Almizcle"),       QStringLiteral("Anís"),
-        QStringLiteral("Avellana"),       QStringLiteral("Azufre"),
-        QStringLiteral("Barniz"),         QStringLiteral("Cacao"),
-        QStringLiteral("Café"),           QStringLiteral("Canela"),
-        QStringLiteral("Caramelo"),       QStringLiteral("Cereza"),
-        QStringLiteral("Cerezas Confitadas"), QStringLiteral("Ciruela"),
-        QStringLiteral("Clavel"),         QStringLiteral("Clavo"),
-        QStringLiteral("Confitería"),     QStringLiteral("Corcho"),
-        QStringLiteral("Cuero"),          QStringLiteral("Esmalte"),
-        QStringLiteral("Especias"),       QStringLiteral("Flores"),
-        QStringLiteral("Frambuesa"),      QStringLiteral("Fresa"),
-        QStringLiteral("Fruta Madura"),   QStringLiteral("Frutos Frescos"),
-        QStringLiteral("Frutos Secos"),   QStringLiteral("Grosella"),
-        QStringLiteral("Helecho"),        QStringLiteral("Heno"),
-        QStringLiteral("Hierbas"),        QStringLiteral("Higo"),
-        QStringLiteral("Jazmín"),         QStringLiteral("Laurel"),
-        QStringLiteral("Lavanda"),        QStringLiteral("Limón"),
-        QStringLiteral("Lirio"),          QStringLiteral("Manzana"),
-        QStringLiteral("Manzanilla"),     QStringLiteral("Melocotón"),
-        QStringLiteral("Melocotón Confitado"), QStringLiteral("Menta"),
-        QStringLiteral("Miel"),           QStringLiteral("Moho"),
-        QStringLiteral("Mora"),           QStringLiteral("Musgo"),
-        QStringLiteral("Naranjo"),        QStringLiteral("Narciso"),
-        QStringLiteral("Níscalo"),        QStringLiteral("Nuez"),
-        QStringLiteral("Olores Animales"), QStringLiteral("Orégano"),
-        QStringLiteral("Pan Tostado"),    QStringLiteral("Pasas"),
-        QStringLiteral("Pieles"),         QStringLiteral("Pimienta"),
-        QStringLiteral("Pino"),           QStringLiteral("Pistacho"),
-        QStringLiteral("Plástico"),       QStringLiteral("Poleo"),
-        QStringLiteral("Pomelo"),         QStringLiteral("Químicos"),
-        QStringLiteral("Reducido"),       QStringLiteral("Regaliz"),
-        QStringLiteral("Resina"),         QStringLiteral("Romero"),
-        QStringLiteral("Rosa"),           QStringLiteral("Sauce"),
-        QStringLiteral("Seta"),           QStringLiteral("Tabaco"),
-        QStringLiteral("Té"),             QStringLiteral("Tomillo"),
-        QStringLiteral("Torrefactos"),    QStringLiteral("Trufa"),
-        QStringLiteral("Vainilla"),       QStringLiteral("Vinagre"),
+        QStringLiteral("Acacia"),
+        QStringLiteral("Agrio "),
+        QStringLiteral("Albahaca"),
+        QStringLiteral("Albaricoque"),
+        QStringLiteral("Almendra Tostada"),
+        QStringLiteral("Almendro"),
+        QStringLiteral("Almizcle"),
+        QStringLiteral("Anís"),
+        QStringLiteral("Avellana"),
+        QStringLiteral("Azufre"),
+        QStringLiteral("Barniz"),
+        QStringLiteral("Cacao"),
+        QStringLiteral("Café"),
+        QStringLiteral("Canela"),
+        QStringLiteral("Caramelo"),
+        QStringLiteral("Cereza"),
+        QStringLiteral("Cerezas Confitadas"),
+        QStringLiteral("Ciruela"),
+        QStringLiteral("Clavel"),
+        QStringLiteral("Clavo"),
+        QStringLiteral("Confitería"),
+        QStringLiteral("Corcho"),
+        QStringLiteral("Cuero"),
+        QStringLiteral("Esmalte"),
+        QStringLiteral("Especias"),
+        QStringLiteral("Flores"),
+        QStringLiteral("Frambuesa"),
+        QStringLiteral("Fresa"),
+        QStringLiteral("Fruta Madura"),
+        QStringLiteral("Frutos Frescos"),
+        QStringLiteral("Frutos Secos"),
+        QStringLiteral("Grosella"),
+        QStringLiteral("Helecho"),
+        QStringLiteral("Heno"),
+        QStringLiteral("Hierbas"),
+        QStringLiteral("Higo"),
+        QStringLiteral("Jazmín"),
+        QStringLiteral("Laurel"),
+        QStringLiteral("Lavanda"),
+        QStringLiteral("Limón"),
+        QStringLiteral("Lirio"),
+        QStringLiteral("Manzana"),
+        QStringLiteral("Manzanilla"),
+        QStringLiteral("Melocotón"),
+        QStringLiteral("Melocotón Confitado"),
+        QStringLiteral("Menta"),
+        QStringLiteral("Miel"),
+        QStringLiteral("Moho"),
+        QStringLiteral("Mora"),
+        QStringLiteral("Musgo"),
+        QStringLiteral("Naranjo"),
+        QStringLiteral("Narciso"),
+        QStringLiteral("Níscalo"),
+        QStringLiteral("Nuez"),
+        QStringLiteral("Olores Animales"),
+        QStringLiteral("Orégano"),
+        QStringLiteral("Pan Tostado"),
+        QStringLiteral("Pasas"),
+        QStringLiteral("Pieles"),
+        QStringLiteral("Pimienta"),
+        QStringLiteral("Pino"),
+        QStringLiteral("Pistacho"),
+        QStringLiteral("Plástico"),
+        QStringLiteral("Poleo"),
+        QStringLiteral("Pomelo"),
+        QStringLiteral("Químicos"),
+        QStringLiteral("Reducido"),
+        QStringLiteral("Regaliz"),
+        QStringLiteral("Resina"),
+        QStringLiteral("Romero"),
+        QStringLiteral("Rosa"),
+        QStringLiteral("Sauce"),
+        QStringLiteral("Seta"),
+        QStringLiteral("Tabaco"),
+        QStringLiteral("Té"),
+        QStringLiteral("Tomillo"),
+        QStringLiteral("Torrefactos"),
+        QStringLiteral("Trufa"),
+        QStringLiteral("Vainilla"),
+        QStringLiteral("Vinagre"),
         QStringLiteral("Violeta"),
     };
     return list;
@@ -172,7 +260,9 @@ inline const QStringList &aromaList()
 inline const QStringList &afrutadoList()
 {
     static const QStringList list = {
-        QStringLiteral("Alto"), QStringLiteral("Ligero"), QStringLiteral("Ninguno"),
+        QStringLiteral("Alto"),
+        QStringLiteral("Ligero"),
+        QStringLiteral("Ninguno"),
         QStringLiteral("Pronunciado"),
     };
     return list;
@@ -181,7 +271,9 @@ inline const QStringList &afrutadoList()
 inline const QStringList &bouquetList()
 {
     static const QStringList list = {
-        QStringLiteral("Agradable"), QStringLiteral("Complejo"), QStringLiteral("Fuerte"),
+        QStringLiteral("Agradable"),
+        QStringLiteral("Complejo"),
+        QStringLiteral("Fuerte"),
         QStringLiteral("Ninguno"),
     };
     return list;
@@ -192,11 +284,20 @@ inline const QStringList &bouquetList()
 inline const QStringList &dulzorList()
 {
     static const QStringList list = {
-        QStringLiteral("Blando"),    QStringLiteral("Delicado"), QStringLiteral("Dulce"),
-        QStringLiteral("Flojo"),     QStringLiteral("Graso"),    QStringLiteral("Muy Seco"),
-        QStringLiteral("Pastoso"),   QStringLiteral("Pesado"),   QStringLiteral("Seco"),
-        QStringLiteral("Semidulce"), QStringLiteral("Semiseco"), QStringLiteral("Suave"),
-        QStringLiteral("Tosco"),     QStringLiteral("Untuoso"),
+        QStringLiteral("Blando"),
+        QStringLiteral("Delicado"),
+        QStringLiteral("Dulce"),
+        QStringLiteral("Flojo"),
+        QStringLiteral("Graso"),
+        QStringLiteral("Muy Seco"),
+        QStringLiteral("Pastoso"),
+        QStringLiteral("Pesado"),
+        QStringLiteral("Seco"),
+        QStringLiteral("Semidulce"),
+        QStringLiteral("Semiseco"),
+        QStringLiteral("Suave"),
+        QStringLiteral("Tosco"),
+        QStringLiteral("Untuoso"),
     };
     return list;
 }
@@ -204,10 +305,17 @@ inline const QStringList &dulzorList()
 inline const QStringList &taninoList()
 {
     static const QStringList list = {
-        QStringLiteral("Aspero"), QStringLiteral("Astringente"), QStringLiteral("Blando"),
-        QStringLiteral("Duro"),   QStringLiteral("Fluido"),      QStringLiteral("Fuerte"),
-        QStringLiteral("Lacio"),  QStringLiteral("Seco"),        QStringLiteral("Tanico"),
-        QStringLiteral("Vacio"),  QStringLiteral("Vigoroso"),
+        QStringLiteral("Aspero"),
+        QStringLiteral("Astringente"),
+        QStringLiteral("Blando"),
+        QStringLiteral("Duro"),
+        QStringLiteral("Fluido"),
+        QStringLiteral("Fuerte"),
+        QStringLiteral("Lacio"),
+        QStringLiteral("Seco"),
+        QStringLiteral("Tanico"),
+        QStringLiteral("Vacio"),
+        QStringLiteral("Vigoroso"),
     };
     return list;
 }
@@ -215,8 +323,11 @@ inline const QStringList &taninoList()
 inline const QStringList &cuerpoList()
 {
     static const QStringList list = {
-        QStringLiteral("De Mucho Cuerpo"), QStringLiteral("Denso"), QStringLiteral("Ligero"),
-        QStringLiteral("Mediano"),         QStringLiteral("Muy Ligero"),
+        QStringLiteral("De Mucho Cuerpo"),
+        QStringLiteral("Denso"),
+        QStringLiteral("Ligero"),
+        QStringLiteral("Mediano"),
+        QStringLiteral("Muy Ligero"),
     };
     return list;
 }
@@ -224,12 +335,24 @@ inline const QStringList &cuerpoList()
 inline const QStringList &acidezList()
 {
     static const QStringList list = {
-        QStringLiteral("Acido"),     QStringLiteral("Agudo"),    QStringLiteral("Apagado"),
-        QStringLiteral("Aspero"),    QStringLiteral("Aviso"),    QStringLiteral("Blando"),
-        QStringLiteral("Duro"),      QStringLiteral("Endeble"),  QStringLiteral("Flojo"),
-        QStringLiteral("Fresco"),    QStringLiteral("Hueco"),    QStringLiteral("Mordaz"),
-        QStringLiteral("Mordiente"), QStringLiteral("Nervioso"), QStringLiteral("Pesado"),
-        QStringLiteral("Pleno"),     QStringLiteral("Refrescante"), QStringLiteral("Verde"),
+        QStringLiteral("Acido"),
+        QStringLiteral("Agudo"),
+        QStringLiteral("Apagado"),
+        QStringLiteral("Aspero"),
+        QStringLiteral("Aviso"),
+        QStringLiteral("Blando"),
+        QStringLiteral("Duro"),
+        QStringLiteral("Endeble"),
+        QStringLiteral("Flojo"),
+        QStringLiteral("Fresco"),
+        QStringLiteral("Hueco"),
+        QStringLiteral("Mordaz"),
+        QStringLiteral("Mordiente"),
+        QStringLiteral("Nervioso"),
+        QStringLiteral("Pesado"),
+        QStringLiteral("Pleno"),
+        QStringLiteral("Refrescante"),
+        QStringLiteral("Verde"),
         QStringLiteral("Vivo"),
     };
     return list;
@@ -238,7 +361,9 @@ inline const QStringList &acidezList()
 inline const QStringList &duracionList()
 {
     static const QStringList list = {
-        QStringLiteral("Aceptable"), QStringLiteral("Corta"), QStringLiteral("Larga"),
+        QStringLiteral("Aceptable"),
+        QStringLiteral("Corta"),
+        QStringLiteral("Larga"),
         QStringLiteral("Prolongada"),
     };
     return list;
@@ -249,15 +374,33 @@ inline const QStringList &duracionList()
 inline const QStringList &conjuntoList()
 {
     static const QStringList list = {
-        QStringLiteral("Aceptable"),   QStringLiteral("Agil"),      QStringLiteral("Armonioso"),
-        QStringLiteral("Aterciopelado"), QStringLiteral("Basto"),   QStringLiteral("Bien Constituido"),
-        QStringLiteral("Bueno"),       QStringLiteral("Carnoso"),   QStringLiteral("Completo"),
-        QStringLiteral("Con Raza"),    QStringLiteral("De Cuerpo"), QStringLiteral("Delgado"),
-        QStringLiteral("Delicado"),    QStringLiteral("Elegante"),  QStringLiteral("Equilibrado"),
-        QStringLiteral("Excelente"),   QStringLiteral("Fino"),      QStringLiteral("Grueso"),
-        QStringLiteral("Ligero"),      QStringLiteral("Maduro"),    QStringLiteral("Mediocre"),
-        QStringLiteral("Reducido"),    QStringLiteral("Rico"),      QStringLiteral("Robusto"),
-        QStringLiteral("Sedoso"),      QStringLiteral("Solido"),    QStringLiteral("Suave"),
+        QStringLiteral("Aceptable"),
+        QStringLiteral("Agil"),
+        QStringLiteral("Armonioso"),
+        QStringLiteral("Aterciopelado"),
+        QStringLiteral("Basto"),
+        QStringLiteral("Bien Constituido"),
+        QStringLiteral("Bueno"),
+        QStringLiteral("Carnoso"),
+        QStringLiteral("Completo"),
+        QStringLiteral("Con Raza"),
+        QStringLiteral("De Cuerpo"),
+        QStringLiteral("Delgado"),
+        QStringLiteral("Delicado"),
+        QStringLiteral("Elegante"),
+        QStringLiteral("Equilibrado"),
+        QStringLiteral("Excelente"),
+        QStringLiteral("Fino"),
+        QStringLiteral("Grueso"),
+        QStringLiteral("Ligero"),
+        QStringLiteral("Maduro"),
+        QStringLiteral("Mediocre"),
+        QStringLiteral("Reducido"),
+        QStringLiteral("Rico"),
+        QStringLiteral("Robusto"),
+        QStringLiteral("Sedoso"),
+        QStringLiteral("Solido"),
+        QStringLiteral("Suave"),
         QStringLiteral("Suelto"),
     };
     return list;

@@ -10,9 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-Q_DECLARE_METATYPE(TmyLabel3d::T3DEffect)
 Q_DECLARE_METATYPE(QList<TmyLabel3d::Layer>)
-Q_DECLARE_METATYPE(THilightLabel::TFontStyles)
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(ThhALed::TLEDStyle)
 
 namespace {
 

@@ -4,9 +4,11 @@
 
 #include "app/Globals.h"
 #include "cellar/Cavetopas.h"
+#include "controls/Numedit.h"
 #include "platform/MessageBox.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,8 +34,8 @@ public:
     void reset(const QString &mode = QStringLiteral("ALTA"))
     {
         main->ModoActual = mode;
-        main->LOpcion->setText(mode == QLatin1String("CONS") ? QStringLiteral("Consulta")
-                                                             : QStringLiteral("Alta"));
+        main->LOpcion->setText(
+            mode == QLatin1String("CONS") ? QStringLiteral("Consulta") : QStringLiteral("Alta"));
         main->NombreVino->setText(QStringLiteral("Viña Ardanza"));
         main->Cosecha->setText(QStringLiteral("2016"));
         main->DenoOrigen->setEditText(QStringLiteral("Rioja"));
@@ -43,8 +45,8 @@ public:
             if (FixedText *t = main->tastingField(static_cast<caveto::Field>(i)))
                 t->clear();
         }
-        for (QLabel *p : {main->PSCatador, main->PVistaCali, main->POlfatoCali, main->PGustoCali,
-                          main->PCaliFinal})
+        for (QLabel *p : { main->PSCatador, main->PVistaCali, main->POlfatoCali, main->PGustoCali,
+                 main->PCaliFinal })
             p->setText(QStringLiteral("Sin Datos"));
         script.takeMessages();
     }
@@ -84,5 +86,14 @@ inline void typeInto(QWidget *control, const QString &text)
     QVERIFY(edit);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(edit, char(c.unicode()));
+        } else {
+            // Qt Test only maps ASCII to keys; an accented letter arrives as
+            // its text, as from a keyboard layout that has it.
+            QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }

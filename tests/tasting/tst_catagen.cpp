@@ -6,6 +6,7 @@
 #include "controls/Numedit.h"
 #include "tasting/CataGen.h"
 
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -80,45 +81,50 @@ void TestCataGen::dateExit_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
 
-    const QStringList blank{QString(), QString(), QString()};
-    QTest::newRow("one-digit day gets a zero")
-        << blank << "FCataDD" << "7" << QStringList{"07", "", ""} << "" << "FCataMM";
-    QTest::newRow("day 31 alone") << blank << "FCataDD" << "31" << QStringList{"31", "", ""}
-                                  << "" << "FCataMM";
-    QTest::newRow("day 32 refused") << QStringList{"", "05", "2020"} << "FCataDD" << "32"
-                                    << QStringList{"", "05", "2020"} << kDayError << "FCataDD";
-    QTest::newRow("day 99 refused") << blank << "FCataDD" << "99" << blank << kDayError
-                                    << "FCataDD";
-    QTest::newRow("empty day is allowed") << QStringList{"", "05", ""} << "FCataDD" << ""
-                                          << QStringList{"", "05", ""} << "" << "FCataMM";
-    QTest::newRow("day 31 in April becomes 30")
-        << QStringList{"", "04", "2021"} << "FCataDD" << "31" << QStringList{"30", "04", "2021"}
-        << "" << "FCataMM";
-    QTest::newRow("month 2 cuts day 30 to 28")
-        << QStringList{"30", "", ""} << "FCataMM" << "2" << QStringList{"30", "02", ""} << ""
-        << "FCataYY";
-    QTest::newRow("month 02 cuts day 29 to 28")
-        << QStringList{"29", "", "2024"} << "FCataMM" << "02" << QStringList{"28", "02", "2024"}
-        << "" << "FCataYY";
-    QTest::newRow("month 11 cuts day 31 to 30")
-        << QStringList{"31", "", ""} << "FCataMM" << "11" << QStringList{"30", "11", ""} << ""
-        << "FCataYY";
-    QTest::newRow("month 12 keeps day 31")
-        << QStringList{"31", "", ""} << "FCataMM" << "12" << QStringList{"31", "12", ""} << ""
-        << "FCataYY";
+    const QStringList blank { QString(), QString(), QString() };
+    QTest::newRow("one-digit day gets a zero") << blank << "FCataDD"
+                                               << "7" << QStringList { "07", "", "" } << ""
+                                               << "FCataMM";
+    QTest::newRow("day 31 alone") << blank << "FCataDD"
+                                  << "31" << QStringList { "31", "", "" } << ""
+                                  << "FCataMM";
+    QTest::newRow("day 32 refused")
+        << QStringList { "", "05", "2020" } << "FCataDD"
+        << "32" << QStringList { "", "05", "2020" } << kDayError << "FCataDD";
+    QTest::newRow("day 99 refused") << blank << "FCataDD"
+                                    << "99" << blank << kDayError << "FCataDD";
+    QTest::newRow("empty day is allowed") << QStringList { "", "05", "" } << "FCataDD"
+                                          << "" << QStringList { "", "05", "" } << ""
+                                          << "FCataMM";
+    QTest::newRow("day 31 in April becomes 30") << QStringList { "", "04", "2021" } << "FCataDD"
+                                                << "31" << QStringList { "30", "04", "2021" } << ""
+                                                << "FCataMM";
+    QTest::newRow("month 2 cuts day 30 to 28") << QStringList { "30", "", "" } << "FCataMM"
+                                               << "2" << QStringList { "28", "02", "" } << ""
+                                               << "FCataYY";
+    QTest::newRow("month 02 cuts day 29 to 28") << QStringList { "29", "", "2024" } << "FCataMM"
+                                                << "02" << QStringList { "28", "02", "2024" } << ""
+                                                << "FCataYY";
+    QTest::newRow("month 11 cuts day 31 to 30") << QStringList { "31", "", "" } << "FCataMM"
+                                                << "11" << QStringList { "30", "11", "" } << ""
+                                                << "FCataYY";
+    QTest::newRow("month 12 keeps day 31") << QStringList { "31", "", "" } << "FCataMM"
+                                           << "12" << QStringList { "31", "12", "" } << ""
+                                           << "FCataYY";
     QTest::newRow("month 13 refused")
-        << QStringList{"15", "", "2020"} << "FCataMM" << "13" << QStringList{"15", "", "2020"}
-        << kMonthError << "FCataMM";
+        << QStringList { "15", "", "2020" } << "FCataMM"
+        << "13" << QStringList { "15", "", "2020" } << kMonthError << "FCataMM";
     QTest::newRow("year 98 padded then refused")
-        << QStringList{"01", "01", ""} << "FCataYY" << "98" << QStringList{"01", "01", ""}
-        << kYearError << "FCataYY";
-    QTest::newRow("year 1799 refused") << blank << "FCataYY" << "1799" << blank << kYearError
-                                       << "FCataYY";
-    QTest::newRow("year 1800 accepted") << blank << "FCataYY" << "1800"
-                                        << QStringList{"", "", "1800"} << "" << "HoraIni";
-    QTest::newRow("year 2023 accepted")
-        << QStringList{"5", "6", ""} << "FCataYY" << "2023" << QStringList{"05", "06", "2023"}
-        << "" << "HoraIni";
+        << QStringList { "01", "01", "" } << "FCataYY"
+        << "98" << QStringList { "01", "01", "" } << kYearError << "FCataYY";
+    QTest::newRow("year 1799 refused") << blank << "FCataYY"
+                                       << "1799" << blank << kYearError << "FCataYY";
+    QTest::newRow("year 1800 accepted") << blank << "FCataYY"
+                                        << "1800" << QStringList { "", "", "1800" } << ""
+                                        << "HoraIni";
+    QTest::newRow("year 2023 accepted") << QStringList { "5", "6", "" } << "FCataYY"
+                                        << "2023" << QStringList { "05", "06", "2023" } << ""
+                                        << "HoraIni";
 }
 
 void TestCataGen::dateExit()
@@ -165,16 +171,48 @@ void TestCataGen::hourExit_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
 
-    QTest::newRow("hour 7 gets a zero") << "HoraIni" << "7" << "07" << "" << "HoraFin";
-    QTest::newRow("hour 00") << "HoraIni" << "00" << "00" << "" << "HoraFin";
-    QTest::newRow("hour 23 is the last") << "HoraIni" << "23" << "23" << "" << "HoraFin";
-    QTest::newRow("hour 24 refused") << "HoraIni" << "24" << "" << kHourError << "HoraIni";
-    QTest::newRow("hour 59 refused") << "HoraIni" << "59" << "" << kHourError << "HoraIni";
-    QTest::newRow("empty hour") << "HoraIni" << "" << "" << "" << "HoraFin";
-    QTest::newRow("minute 5 gets a zero") << "HoraFin" << "5" << "05" << "" << "Botella";
-    QTest::newRow("minute 59 is the last") << "HoraFin" << "59" << "59" << "" << "Botella";
-    QTest::newRow("minute 60 refused") << "HoraFin" << "60" << "" << kMinuteError << "HoraFin";
-    QTest::newRow("minute 99 refused") << "HoraFin" << "99" << "" << kMinuteError << "HoraFin";
+    QTest::newRow("hour 7 gets a zero") << "HoraIni"
+                                        << "7"
+                                        << "07"
+                                        << ""
+                                        << "HoraFin";
+    QTest::newRow("hour 00") << "HoraIni"
+                             << "00"
+                             << "00"
+                             << ""
+                             << "HoraFin";
+    QTest::newRow("hour 23 is the last") << "HoraIni"
+                                         << "23"
+                                         << "23"
+                                         << ""
+                                         << "HoraFin";
+    QTest::newRow("hour 24 refused") << "HoraIni"
+                                     << "24"
+                                     << "" << kHourError << "HoraIni";
+    QTest::newRow("hour 59 refused") << "HoraIni"
+                                     << "59"
+                                     << "" << kHourError << "HoraIni";
+    QTest::newRow("empty hour") << "HoraIni"
+                                << ""
+                                << ""
+                                << ""
+                                << "HoraFin";
+    QTest::newRow("minute 5 gets a zero") << "HoraFin"
+                                          << "5"
+                                          << "05"
+                                          << ""
+                                          << "Botella";
+    QTest::newRow("minute 59 is the last") << "HoraFin"
+                                           << "59"
+                                           << "59"
+                                           << ""
+                                           << "Botella";
+    QTest::newRow("minute 60 refused") << "HoraFin"
+                                       << "60"
+                                       << "" << kMinuteError << "HoraFin";
+    QTest::newRow("minute 99 refused") << "HoraFin"
+                                       << "99"
+                                       << "" << kMinuteError << "HoraFin";
 }
 
 void TestCataGen::hourExit()
@@ -210,10 +248,18 @@ void TestCataGen::numberFieldsTakeDigitsOnly_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("day stops at two digits") << "FCataDD" << "123" << "12";
-    QTest::newRow("year stops at four digits") << "FCataYY" << "202345" << "2023";
-    QTest::newRow("no decimal separator") << "HoraIni" << "1,5" << "15";
-    QTest::newRow("no letters") << "HoraFin" << "a3b" << "3";
+    QTest::newRow("day stops at two digits") << "FCataDD"
+                                             << "123"
+                                             << "12";
+    QTest::newRow("year stops at four digits") << "FCataYY"
+                                               << "202345"
+                                               << "2023";
+    QTest::newRow("no decimal separator") << "HoraIni"
+                                          << "1,5"
+                                          << "15";
+    QTest::newRow("no letters") << "HoraFin"
+                                << "a3b"
+                                << "3";
 }
 
 void TestCataGen::numberFieldsTakeDigitsOnly()
@@ -264,11 +310,16 @@ void TestCataGen::closingFromRefusedFieldKeepsWindowOpen_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("day") << "FCataDD" << "40" << kDayError;
-    QTest::newRow("month") << "FCataMM" << "13" << kMonthError;
-    QTest::newRow("year") << "FCataYY" << "950" << kYearError;
-    QTest::newRow("hour") << "HoraIni" << "25" << kHourError;
-    QTest::newRow("minute") << "HoraFin" << "75" << kMinuteError;
+    QTest::newRow("day") << "FCataDD"
+                         << "40" << kDayError;
+    QTest::newRow("month") << "FCataMM"
+                           << "13" << kMonthError;
+    QTest::newRow("year") << "FCataYY"
+                          << "950" << kYearError;
+    QTest::newRow("hour") << "HoraIni"
+                          << "25" << kHourError;
+    QTest::newRow("minute") << "HoraFin"
+                            << "75" << kMinuteError;
 }
 
 void TestCataGen::closingFromRefusedFieldKeepsWindowOpen()
@@ -324,7 +375,7 @@ void TestCataGen::closingFromFieldStoresNormalisedValue()
 void TestCataGen::acceptButtonStoresGeneralData()
 {
     m_fx->main->Botella = QStringLiteral("Magnum");
-    m_fx->main->Tapon = QStringLiteral("Tapón de Rosca");   // not in the list
+    m_fx->main->Tapon = QStringLiteral("Tapón de Rosca"); // not in the list
     TFormCataGen *w = openWindow();
     QVERIFY(w);
     QCOMPARE(QApplication::focusWidget(), w->Catador);
@@ -346,7 +397,7 @@ void TestCataGen::acceptButtonStoresGeneralData()
     QTest::keyClick(w->HoraFin, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w->Botella);
     w->Capsula->setCurrentIndex(w->Capsula->findText(QStringLiteral("Plomo / Estaño")));
-    typeInto(w->Barrica, QStringLiteral("Roble francés de Allier"));   // 23 typed, 20 kept
+    typeInto(w->Barrica, QStringLiteral("Roble francés de Allier")); // 23 typed, 20 kept
     QCOMPARE(w->Barrica->text(), QStringLiteral("Roble francés de All"));
     QCOMPARE(m_fx->script.messages.size(), 0);
 

@@ -77,12 +77,12 @@ void TestTastingLists::alphabetical()
         QSKIP("shown in rating order");
     // Spanish order: accents do not move a word ("Níscalo" sits between
     // "Narciso" and "Nuez").
-    QCollator collator{QLocale(QLocale::Spanish, QLocale::Spain)};
+    QCollator collator { QLocale(QLocale::Spanish, QLocale::Spain) };
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     for (qsizetype i = 1; i < list->size(); ++i) {
         if (collator.compare(list->at(i - 1), list->at(i)) >= 0)
-            QFAIL(qPrintable(QStringLiteral("\"%1\" comes before \"%2\"")
-                                 .arg(list->at(i - 1), list->at(i))));
+            QFAIL(qPrintable(
+                QStringLiteral("\"%1\" comes before \"%2\"").arg(list->at(i - 1), list->at(i))));
     }
 }
 
@@ -99,7 +99,8 @@ void TestTastingLists::storableInATermField()
 
 void TestTastingLists::ratingScaleRunsWorstToBest()
 {
-    QCOMPARE(ratingScale(), (QStringList{"Deficiente", "Regular", "Bueno", "Muy Bueno", "Excelente"}));
+    QCOMPARE(ratingScale(),
+        (QStringList { "Deficiente", "Regular", "Bueno", "Muy Bueno", "Excelente" }));
 }
 
 void TestTastingLists::sourIsTheOnlyItemWithATrailingBlank()
@@ -107,11 +108,10 @@ void TestTastingLists::sourIsTheOnlyItemWithATrailingBlank()
     QVERIFY(aromaList().contains(QStringLiteral("Agrio ")));
     QVERIFY(!aromaList().contains(QStringLiteral("Agrio")));
     QCOMPARE(aromaList().indexOf(QStringLiteral("Agrio ")), 1);
-    const QList<const QStringList *> all = {
-        &botellaList(), &taponList(),  &capsulaList(), &fermentacionList(), &limpiezaList(),
-        &colorList(),   &intensidadList(), &viscosidadList(), &aromaList(), &afrutadoList(),
-        &bouquetList(), &dulzorList(), &taninoList(), &cuerpoList(), &acidezList(),
-        &duracionList(), &conjuntoList(), &ratingScale()};
+    const QList<const QStringList *> all = { &botellaList(), &taponList(), &capsulaList(),
+        &fermentacionList(), &limpiezaList(), &colorList(), &intensidadList(), &viscosidadList(),
+        &aromaList(), &afrutadoList(), &bouquetList(), &dulzorList(), &taninoList(), &cuerpoList(),
+        &acidezList(), &duracionList(), &conjuntoList(), &ratingScale() };
     int withBlank = 0;
     for (const QStringList *list : all) {
         for (const QString &word : *list)
@@ -122,9 +122,8 @@ void TestTastingLists::sourIsTheOnlyItemWithATrailingBlank()
 
 void TestTastingLists::accentedWordsKeepTheirAccents()
 {
-    for (const char *word : {"Anís", "Café", "Confitería", "Jazmín", "Limón", "Melocotón",
-                             "Melocotón Confitado", "Níscalo", "Orégano", "Plástico",
-                             "Químicos", "Té"})
+    for (const char *word : { "Anís", "Café", "Confitería", "Jazmín", "Limón", "Melocotón",
+             "Melocotón Confitado", "Níscalo", "Orégano", "Plástico", "Químicos", "Té" })
         QVERIFY2(aromaList().contains(QString::fromUtf8(word)), word);
     QVERIFY(botellaList().contains(QStringLiteral("Borgoñesa")));
     QVERIFY(taponList().contains(QStringLiteral("Corcho Leñoso")));
