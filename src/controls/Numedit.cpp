@@ -34,16 +34,14 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
         key = QChar(caveto::kEscape);
         break;
     default:
-        if (event->text().size() != 1) {
+        // Delete, arrows and the like type no character (Delete comes with
+        // the text "\x7f" on some systems).
+        if (event->text().size() != 1 || event->text().at(0).unicode() < 0x20
+            || event->text().at(0).unicode() == 0x7F) {
             QLineEdit::keyPressEvent(event);
             return;
         }
         key = event->text().at(0);
-        if (key.unicode() < 0x20 && key.unicode() != 8 && key.unicode() != 13 && key.unicode() != 27) {
-            emit KeyPress(QChar(caveto::kRejectedKey));
-            event->accept();
-            return;
-        }
     }
 
     const QLocale locale;
