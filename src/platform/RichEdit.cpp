@@ -1,10 +1,10 @@
 #include "platform/RichEdit.h"
 
 #include "platform/Rtf.h"
+#include "platform/SafeSave.h"
 
 #include <QFile>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -15,7 +15,8 @@ class TRichEdit::ProgramEdit
 {
 public:
     explicit ProgramEdit(TRichEdit *edit)
-        : m_edit(edit), m_modified(edit->document()->isModified())
+        : m_edit(edit)
+        , m_modified(edit->document()->isModified())
     {
         m_edit->m_programEdit = true;
     }
@@ -34,7 +35,33 @@ private:
     bool m_modified;
 };
 
-TRichEdit::TRichEdit(QWidget *parent) : QTextEdit(parent)
+namespace {
+
+// Text is laid out (shaped) as it changes, which for a whole file is the
+// slowest part of loading it. Without a page size the document skips that;
+// given back, the view lays the new content out lazily, as it is shown.
+class LayoutPause
+{
+public:
+    explicit LayoutPause(QTextDocument *doc)
+        : m_doc(doc)
+        , m_size(doc->pageSize())
+    {
+        m_doc->setPageSize(QSizeF(0, 0));
+    }
+    ~LayoutPause() { m_doc->setPageSize(m_size); }
+    LayoutPause(const LayoutPause &) = delete;
+    LayoutPause &operator=(const LayoutPause &) = delete;
+
+private:
+    QTextDocument *m_doc;
+    QSizeF m_size;
+};
+
+} // namespace
+
+TRichEdit::TRichEdit(QWidget *parent)
+    : QTextEdit(parent)
 {
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (!m_programEdit)
@@ -129,39 +156,28 @@ bool TRichEdit::loadFromFile(const QString &path, QString *error)
         return false;
     }
     ProgramEdit guard(this);
+    LayoutPause pause(document());
     const int paragraphs = caveto::readTextDocument(data, document());
     m_oneEmptyLine = paragraphs > 0;
     guard.keepModified(false);
-    moveCursor(QTextCursor::Start);
+    setTextCursor(QTextCursor(document()));
     return true;
 }
 
 bool TRichEdit::saveToFile(const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     QByteArray data;
     if (m_oneEmptyLine && contentIsEmpty()) {
         // One empty line is one empty paragraph, unlike an empty control.
         const QFont base = document()->defaultFont();
         const int points = base.pointSize() > 0 ? base.pointSize()
-                : base.pixelSize() > 0              ? qRound(base.pixelSize() * 0.75)
-                                                    : 12;
-        data = caveto::rtf::writeLines({QString()}, base.family(), points);
+            : base.pixelSize() > 0              ? qRound(base.pixelSize() * 0.75)
+                                                : 12;
+        data = caveto::rtf::writeLines({ QString() }, base.family(), points);
     } else {
         data = caveto::rtf::writeDocument(document());
     }
-    if (file.write(data) != data.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return caveto::saveFileAtomically(path, data, error);
 }
 
 bool TRichEdit::isModified() const
@@ -192,9 +208,10 @@ int TRichEdit::findText(const QString &text, int start, int length, bool matchCa
     const qsizetype to = length < 0 ? hay.size() : std::min<qsizetype>(hay.size(), from + length);
     if (to - from < needle.size())
         return -1;
-    const qsizetype at = QStringView(hay).sliced(from, to - from)
-                                 .indexOf(needle, 0, matchCase ? Qt::CaseSensitive
-                                                               : Qt::CaseInsensitive);
+    const qsizetype at
+        = QStringView(hay)
+              .sliced(from, to - from)
+              .indexOf(needle, 0, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
     return at < 0 ? -1 : int(from + at);
 }
 

@@ -34,7 +34,7 @@ int readDocument(QByteArrayView data, QTextDocument *doc);
 
 // A single-font document with one paragraph per line, each followed by \par.
 QByteArray writeLines(const QStringList &lines,
-                      const QString &fontName = QStringLiteral("Courier New"), int pointSize = 10);
+    const QString &fontName = QStringLiteral("Courier New"), int pointSize = 10);
 
 // The whole document, one paragraph per block, with the character formats of
 // its fragments and the alignment of its blocks. A document without any text

@@ -89,7 +89,8 @@ constexpr char16_t kCp850High[128] = {
 struct ByteTable
 {
     char16_t units[256];
-    constexpr explicit ByteTable(const char16_t (&high)[128]) : units()
+    constexpr explicit ByteTable(const char16_t (&high)[128])
+        : units()
     {
         for (int i = 0; i < 128; ++i) {
             units[i] = char16_t(i);
@@ -243,6 +244,7 @@ struct Keyword
 // Groups whose content is never text of the document: tables read elsewhere,
 // document information, pictures and objects, headers, footers, notes,
 // fields' instructions, bookmarks, shapes and Word's many extensions.
+// clang-format off
 constexpr std::string_view kSkippedDestinations[] = {
     "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn", "atnid",
     "atnparent", "atnref", "atntime", "atrfend", "atrfstart", "author", "bkmkend", "bkmkstart",
@@ -257,88 +259,89 @@ constexpr std::string_view kSkippedDestinations[] = {
     "revtim", "rsidtbl", "shpinst", "shprslt", "sn", "sp", "stylesheet", "subject", "sv", "tc",
     "template", "themedata", "title", "txe", "userprops", "wgrffmtfilter", "xe", "xmlnstbl",
 };
+// clang-format on
 
 constexpr Keyword kKeywords[] = {
-    {"fonttbl", Kw::FontTbl},
-    {"colortbl", Kw::ColorTbl},
-    {"par", Kw::Par},
-    {"sect", Kw::Par},
-    {"row", Kw::Par},
-    {"nestrow", Kw::Par},
-    {"line", Kw::Line},
-    {"cell", Kw::Cell},
-    {"nestcell", Kw::Cell},
-    {"tab", Kw::Char, u'\t'},
-    {"bullet", Kw::Char, 0x2022},
-    {"emdash", Kw::Char, 0x2014},
-    {"endash", Kw::Char, 0x2013},
-    {"emspace", Kw::Char, 0x2003},
-    {"enspace", Kw::Char, 0x2002},
-    {"qmspace", Kw::Char, 0x2005},
-    {"lquote", Kw::Char, 0x2018},
-    {"rquote", Kw::Char, 0x2019},
-    {"ldblquote", Kw::Char, 0x201C},
-    {"rdblquote", Kw::Char, 0x201D},
-    {"zwj", Kw::Char, 0x200D},
-    {"zwnj", Kw::Char, 0x200C},
-    {"zwbo", Kw::Char, 0x200B},
-    {"ltrmark", Kw::Char, 0x200E},
-    {"rtlmark", Kw::Char, 0x200F},
-    {"u", Kw::U},
-    {"uc", Kw::Uc},
-    {"bin", Kw::Bin},
-    {"plain", Kw::Plain},
-    {"b", Kw::Bold},
-    {"i", Kw::Italic},
-    {"ul", Kw::Underline},
-    {"uld", Kw::Underline},
-    {"uldash", Kw::Underline},
-    {"uldashd", Kw::Underline},
-    {"uldashdd", Kw::Underline},
-    {"uldb", Kw::Underline},
-    {"ulhwave", Kw::Underline},
-    {"ulldash", Kw::Underline},
-    {"ulth", Kw::Underline},
-    {"ulthd", Kw::Underline},
-    {"ulthdash", Kw::Underline},
-    {"ulthdashd", Kw::Underline},
-    {"ulthdashdd", Kw::Underline},
-    {"ulthldash", Kw::Underline},
-    {"ululdbwave", Kw::Underline},
-    {"ulw", Kw::Underline},
-    {"ulwave", Kw::Underline},
-    {"ulnone", Kw::UnderlineNone},
-    {"strike", Kw::Strike},
-    {"striked", Kw::Strike},
-    {"f", Kw::Font},
-    {"fs", Kw::FontSize},
-    {"cf", Kw::Color},
-    {"pard", Kw::Pard},
-    {"ql", Kw::AlignLeft},
-    {"qr", Kw::AlignRight},
-    {"qc", Kw::AlignCenter},
-    {"qj", Kw::AlignJustify},
-    {"qd", Kw::AlignJustify},
-    {"ansi", Kw::Ansi},
-    {"ansicpg", Kw::AnsiCpg},
-    {"pc", Kw::Pc},
-    {"pca", Kw::Pca},
-    {"mac", Kw::Mac},
-    {"deff", Kw::Deff},
-    {"fcharset", Kw::FCharset},
-    {"cpg", Kw::Cpg},
-    {"red", Kw::Red},
-    {"green", Kw::Green},
-    {"blue", Kw::Blue},
-    {"fnil", Kw::FamilyNil},
-    {"froman", Kw::FamilyRoman},
-    {"fswiss", Kw::FamilySwiss},
-    {"fmodern", Kw::FamilyModern},
-    {"fscript", Kw::FamilyScript},
-    {"fdecor", Kw::FamilyDecor},
-    {"ftech", Kw::FamilyTech},
-    {"fbidi", Kw::FamilyNil},
-    {"fprq", Kw::Pitch},
+    { "fonttbl", Kw::FontTbl },
+    { "colortbl", Kw::ColorTbl },
+    { "par", Kw::Par },
+    { "sect", Kw::Par },
+    { "row", Kw::Par },
+    { "nestrow", Kw::Par },
+    { "line", Kw::Line },
+    { "cell", Kw::Cell },
+    { "nestcell", Kw::Cell },
+    { "tab", Kw::Char, u'\t' },
+    { "bullet", Kw::Char, 0x2022 },
+    { "emdash", Kw::Char, 0x2014 },
+    { "endash", Kw::Char, 0x2013 },
+    { "emspace", Kw::Char, 0x2003 },
+    { "enspace", Kw::Char, 0x2002 },
+    { "qmspace", Kw::Char, 0x2005 },
+    { "lquote", Kw::Char, 0x2018 },
+    { "rquote", Kw::Char, 0x2019 },
+    { "ldblquote", Kw::Char, 0x201C },
+    { "rdblquote", Kw::Char, 0x201D },
+    { "zwj", Kw::Char, 0x200D },
+    { "zwnj", Kw::Char, 0x200C },
+    { "zwbo", Kw::Char, 0x200B },
+    { "ltrmark", Kw::Char, 0x200E },
+    { "rtlmark", Kw::Char, 0x200F },
+    { "u", Kw::U },
+    { "uc", Kw::Uc },
+    { "bin", Kw::Bin },
+    { "plain", Kw::Plain },
+    { "b", Kw::Bold },
+    { "i", Kw::Italic },
+    { "ul", Kw::Underline },
+    { "uld", Kw::Underline },
+    { "uldash", Kw::Underline },
+    { "uldashd", Kw::Underline },
+    { "uldashdd", Kw::Underline },
+    { "uldb", Kw::Underline },
+    { "ulhwave", Kw::Underline },
+    { "ulldash", Kw::Underline },
+    { "ulth", Kw::Underline },
+    { "ulthd", Kw::Underline },
+    { "ulthdash", Kw::Underline },
+    { "ulthdashd", Kw::Underline },
+    { "ulthdashdd", Kw::Underline },
+    { "ulthldash", Kw::Underline },
+    { "ululdbwave", Kw::Underline },
+    { "ulw", Kw::Underline },
+    { "ulwave", Kw::Underline },
+    { "ulnone", Kw::UnderlineNone },
+    { "strike", Kw::Strike },
+    { "striked", Kw::Strike },
+    { "f", Kw::Font },
+    { "fs", Kw::FontSize },
+    { "cf", Kw::Color },
+    { "pard", Kw::Pard },
+    { "ql", Kw::AlignLeft },
+    { "qr", Kw::AlignRight },
+    { "qc", Kw::AlignCenter },
+    { "qj", Kw::AlignJustify },
+    { "qd", Kw::AlignJustify },
+    { "ansi", Kw::Ansi },
+    { "ansicpg", Kw::AnsiCpg },
+    { "pc", Kw::Pc },
+    { "pca", Kw::Pca },
+    { "mac", Kw::Mac },
+    { "deff", Kw::Deff },
+    { "fcharset", Kw::FCharset },
+    { "cpg", Kw::Cpg },
+    { "red", Kw::Red },
+    { "green", Kw::Green },
+    { "blue", Kw::Blue },
+    { "fnil", Kw::FamilyNil },
+    { "froman", Kw::FamilyRoman },
+    { "fswiss", Kw::FamilySwiss },
+    { "fmodern", Kw::FamilyModern },
+    { "fscript", Kw::FamilyScript },
+    { "fdecor", Kw::FamilyDecor },
+    { "ftech", Kw::FamilyTech },
+    { "fbidi", Kw::FamilyNil },
+    { "fprq", Kw::Pitch },
 };
 
 constexpr size_t kKeywordCount = std::size(kKeywords) + std::size(kSkippedDestinations);
@@ -347,14 +350,14 @@ using KeywordTable = std::array<Keyword, kKeywordCount>;
 const KeywordTable &keywordTable()
 {
     static const KeywordTable table = [] {
-        KeywordTable t{};
+        KeywordTable t {};
         size_t n = 0;
         for (const Keyword &k : kKeywords)
             t[n++] = k;
         for (std::string_view name : kSkippedDestinations)
-            t[n++] = Keyword{name, Kw::SkipDest};
-        std::sort(t.begin(), t.end(),
-                  [](const Keyword &a, const Keyword &b) { return a.name < b.name; });
+            t[n++] = Keyword { name, Kw::SkipDest };
+        std::sort(
+            t.begin(), t.end(), [](const Keyword &a, const Keyword &b) { return a.name < b.name; });
         return t;
     }();
     return table;
@@ -363,8 +366,8 @@ const KeywordTable &keywordTable()
 const Keyword *findKeyword(std::string_view name)
 {
     const KeywordTable &t = keywordTable();
-    auto it = std::lower_bound(t.begin(), t.end(), name,
-                               [](const Keyword &k, std::string_view n) { return k.name < n; });
+    auto it = std::lower_bound(
+        t.begin(), t.end(), name, [](const Keyword &k, std::string_view n) { return k.name < n; });
     return (it != t.end() && it->name == name) ? &*it : nullptr;
 }
 
@@ -372,7 +375,8 @@ const Keyword *findKeyword(std::string_view name)
 struct SpecialBytes
 {
     bool is[256];
-    constexpr SpecialBytes() : is()
+    constexpr SpecialBytes()
+        : is()
     {
         is[uchar('{')] = is[uchar('}')] = is[uchar('\\')] = true;
         is[uchar('\r')] = is[uchar('\n')] = is[0] = true;
@@ -408,7 +412,7 @@ qsizetype rtfStart(QByteArrayView data)
     if (data.startsWith("\xEF\xBB\xBF"))
         i = 3;
     while (i < data.size()
-           && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n'))
+        && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n'))
         ++i;
     return data.sliced(i).startsWith("{\\rtf") ? i : 0;
 }
@@ -417,15 +421,14 @@ qsizetype rtfStart(QByteArrayView data)
 // The parser. A Sink receives text runs, single characters, paragraph and
 // line ends, each with the group state in force.
 
-template<class Sink>
-class Parser
+template <class Sink> class Parser
 {
 public:
     Parser(QByteArrayView data, Tables &tables, Sink &sink)
-        : m_p(reinterpret_cast<const uchar *>(data.data()) + rtfStart(data)),
-          m_end(reinterpret_cast<const uchar *>(data.data()) + data.size()),
-          m_tables(tables),
-          m_sink(sink)
+        : m_p(reinterpret_cast<const uchar *>(data.data()) + rtfStart(data))
+        , m_end(reinterpret_cast<const uchar *>(data.data()) + data.size())
+        , m_tables(tables)
+        , m_sink(sink)
     {
         m_stack.reserve(64);
     }
@@ -688,12 +691,11 @@ private:
         const uchar *nameStart = m_p;
         while (m_p < m_end && isAsciiLetter(*m_p))
             ++m_p;
-        const std::string_view name(reinterpret_cast<const char *>(nameStart),
-                                    size_t(m_p - nameStart));
+        const std::string_view name(
+            reinterpret_cast<const char *>(nameStart), size_t(m_p - nameStart));
         bool hasParam = false;
         int param = 0;
-        if (m_p < m_end
-            && (isDigit(*m_p) || (*m_p == '-' && m_p + 1 < m_end && isDigit(m_p[1])))) {
+        if (m_p < m_end && (isDigit(*m_p) || (*m_p == '-' && m_p + 1 < m_end && isDigit(m_p[1])))) {
             const bool negative = *m_p == '-';
             if (negative)
                 ++m_p;
@@ -704,8 +706,8 @@ private:
             }
             if (negative)
                 value = -value;
-            param = int(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                            std::numeric_limits<int>::max()));
+            param = int(std::clamp<qint64>(
+                value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
             hasParam = true;
         }
         if (m_p < m_end && *m_p == ' ')
@@ -763,6 +765,8 @@ private:
             emitChar(k.ch);
             break;
         case Kw::U: {
+            if (!hasParam)
+                break; // not a character at all
             int v = param;
             if (v < 0)
                 v += 65536;
@@ -1005,7 +1009,9 @@ Qt::Alignment qtAlignment(Align a)
 class DocumentSink
 {
 public:
-    DocumentSink(QTextCursor &cursor, const Tables &tables) : m_cursor(cursor), m_tables(tables)
+    DocumentSink(QTextCursor &cursor, const Tables &tables)
+        : m_cursor(cursor)
+        , m_tables(tables)
     {
     }
 
@@ -1097,9 +1103,11 @@ private:
         if (m_formatValid && chr == m_formatChr)
             return m_format;
         QTextCharFormat f;
-        const int number = chr.font >= 0 ? chr.font : m_tables.defaultFont;
-        if (const FontEntry *font = m_tables.font(number)) {
-            f.setFontFamilies(QStringList{font->name});
+        const FontEntry *font = m_tables.font(chr.font >= 0 ? chr.font : m_tables.defaultFont);
+        if (!font) // a font missing from the table: the document's default
+            font = m_tables.font(m_tables.defaultFont);
+        if (font) {
+            f.setFontFamilies(QStringList { font->name });
             if (font->hint != QFont::AnyStyle)
                 f.setFontStyleHint(font->hint);
             if (font->fixedPitch || font->hint == QFont::TypeWriter)
@@ -1140,7 +1148,7 @@ bool isRtf(QByteArrayView data)
     if (data.startsWith("\xEF\xBB\xBF"))
         i = 3;
     while (i < data.size()
-           && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n'))
+        && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' || data[i] == '\n'))
         ++i;
     return data.sliced(i).startsWith("{\\rtf");
 }
@@ -1160,9 +1168,11 @@ int readDocument(QByteArrayView data, QTextDocument *doc)
         return 0;
     const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false);
-    doc->clear();
     QTextCursor cursor(doc);
+    // Cleared inside the edit block, the load is one change of the whole
+    // document, which a view lays out lazily instead of line by line.
     cursor.beginEditBlock();
+    doc->clear();
     Tables tables;
     DocumentSink sink(cursor, tables);
     Parser<DocumentSink> parser(data, tables, sink);

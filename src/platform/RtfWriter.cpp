@@ -51,12 +51,47 @@ inline char *putNumber(char *d, int n)
     return d;
 }
 
+// Printable ASCII that RTF takes as it is.
+struct PlainAscii
+{
+    bool is[128];
+    constexpr PlainAscii()
+        : is()
+    {
+        for (int c = 0x20; c < 0x7F; ++c)
+            is[c] = c != '\\' && c != '{' && c != '}';
+    }
+    bool all8(const char16_t *s) const
+    {
+        char16_t high = 0;
+        for (int i = 0; i < 8; ++i)
+            high |= s[i];
+        if (high >= 0x80)
+            return false;
+        bool ok = true;
+        for (int i = 0; i < 8; ++i)
+            ok &= is[s[i]];
+        return ok;
+    }
+};
+constexpr PlainAscii kPlain;
+
 // Writes `text` escaped at `d`, which has room for kMaxEscaped bytes per unit.
 char *escape(char *d, QStringView text, Mode mode)
 {
     const char16_t *s = text.utf16();
     const char16_t *const end = s + text.size();
     while (s < end) {
+        // Record lines are mostly blanks, letters and digits: copy such runs
+        // eight characters at a time.
+        while (end - s >= 8 && kPlain.all8(s)) {
+            for (int i = 0; i < 8; ++i)
+                d[i] = char(s[i]);
+            d += 8;
+            s += 8;
+        }
+        if (s == end)
+            break;
         const char16_t u = *s++;
         if (u >= 0x20 && u < 0x7F) {
             if (u == u'\\' || u == u'{' || u == u'}')
@@ -92,6 +127,40 @@ char *escape(char *d, QStringView text, Mode mode)
     return d;
 }
 
+inline qsizetype numberLength(int n)
+{
+    qsizetype len = n < 0 ? 2 : 1;
+    for (n = n < 0 ? -n : n; n >= 10; n /= 10)
+        ++len;
+    return len;
+}
+
+// What escape() writes for `text` in Mode::Lines.
+qsizetype escapedSize(QStringView text)
+{
+    qsizetype n = 0;
+    const char16_t *s = text.utf16();
+    const char16_t *const end = s + text.size();
+    while (s < end) {
+        while (end - s >= 8 && kPlain.all8(s)) {
+            n += 8;
+            s += 8;
+        }
+        if (s == end)
+            break;
+        const char16_t u = *s++;
+        if (u >= 0x20 && u < 0x7F)
+            n += (u == u'\\' || u == u'{' || u == u'}') ? 2 : 1;
+        else if (u == u'\t')
+            n += 5;
+        else if (win1252::fromUnicode(QChar(u)) >= 0)
+            n += 4;
+        else
+            n += 3 + numberLength(u <= 0x7FFF ? int(u) : int(u) - 0x10000);
+    }
+    return n;
+}
+
 void appendEscaped(QByteArray &out, QStringView text, Mode mode)
 {
     const qsizetype pos = out.size();
@@ -109,9 +178,8 @@ void appendNumber(QByteArray &out, int n)
 
 bool isFixedPitchName(const QString &family)
 {
-    static const char *const names[] = {"Courier New",     "Courier",  "Liberation Mono",
-                                        "DejaVu Sans Mono", "Consolas", "Lucida Console",
-                                        "Monospace",        "FreeMono", "Noto Mono"};
+    static const char *const names[] = { "Courier New", "Courier", "Liberation Mono",
+        "DejaVu Sans Mono", "Consolas", "Lucida Console", "Monospace", "FreeMono", "Noto Mono" };
     for (const char *n : names) {
         if (family.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
             return true;
@@ -151,7 +219,9 @@ struct Style
 class DocumentWriter
 {
 public:
-    explicit DocumentWriter(const QTextDocument *doc) : m_doc(doc), m_base(doc->defaultFont())
+    explicit DocumentWriter(const QTextDocument *doc)
+        : m_doc(doc)
+        , m_base(doc->defaultFont())
     {
         fontIndex(m_base.family(), isFixedPitchName(m_base.family()) || m_base.fixedPitch());
     }
@@ -273,7 +343,8 @@ private:
     {
         if (f.hasProperty(QTextFormat::FontPointSize) && f.fontPointSize() > 0)
             return f.fontPointSize();
-        if (f.hasProperty(QTextFormat::FontPixelSize) && f.intProperty(QTextFormat::FontPixelSize) > 0)
+        if (f.hasProperty(QTextFormat::FontPixelSize)
+            && f.intProperty(QTextFormat::FontPixelSize) > 0)
             return f.intProperty(QTextFormat::FontPixelSize) * 0.75;
         if (m_base.pointSizeF() > 0)
             return m_base.pointSizeF();
@@ -292,17 +363,17 @@ private:
         if (family.isEmpty())
             family = m_base.family();
         const bool fixed = f.fontFixedPitch() || f.fontStyleHint() == QFont::TypeWriter
-                || f.fontStyleHint() == QFont::Monospace || isFixedPitchName(family);
+            || f.fontStyleHint() == QFont::Monospace || isFixedPitchName(family);
         s.font = fontIndex(family, fixed);
         s.halfPoints = qBound(1, qRound(pointSize(f) * 2), 3276);
         s.bold = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold
                                                         : m_base.weight() >= QFont::DemiBold;
         s.italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : m_base.italic();
         s.underline = f.fontUnderline() || f.underlineStyle() != QTextCharFormat::NoUnderline
-                || (!f.hasProperty(QTextFormat::TextUnderlineStyle)
-                    && !f.hasProperty(QTextFormat::FontUnderline) && m_base.underline());
-        s.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut()
-                                                             : m_base.strikeOut();
+            || (!f.hasProperty(QTextFormat::TextUnderlineStyle)
+                && !f.hasProperty(QTextFormat::FontUnderline) && m_base.underline());
+        s.strike
+            = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_base.strikeOut();
         const QBrush fg = f.foreground();
         if (fg.style() != Qt::NoBrush)
             s.color = colorIndex(fg.color());
@@ -322,15 +393,17 @@ private:
 
 QByteArray writeLines(const QStringList &lines, const QString &fontName, int pointSize)
 {
-    qsizetype total = 0;
+    // The exact size first: a record file is ~100 MB, and one allocation
+    // of the right size is much cheaper than growing into it.
+    qsizetype size = 0;
     qsizetype longest = 0;
     for (const QString &line : lines) {
-        total += line.size();
+        size += escapedSize(line) + 6;
         longest = std::max(longest, line.size());
     }
 
     QByteArray out;
-    out.reserve(total + lines.size() * 8 + longest * kMaxEscaped + 512);
+    out.reserve(size + longest * kMaxEscaped + 1024);
     out += kHeaderStart;
     out += "{\\fonttbl";
     const QString family = fontName.isEmpty() ? QStringLiteral("Courier New") : fontName;
@@ -339,14 +412,19 @@ QByteArray writeLines(const QStringList &lines, const QString &fontName, int poi
     appendNumber(out, qBound(1, pointSize, 1638) * 2);
     out += "\r\n";
 
+    qsizetype pos = out.size();
+    out.resize(pos + size);
     for (const QString &line : lines) {
-        const qsizetype pos = out.size();
-        out.resize(pos + line.size() * kMaxEscaped + 6);
+        // Never trust the count with memory: make room for the worst case.
+        const qsizetype worst = line.size() * kMaxEscaped + 6;
+        if (out.size() - pos < worst)
+            out.resize(pos + worst);
         char *const begin = out.data();
         char *d = escape(begin + pos, line, Mode::Lines);
         d = put(d, "\\par\r\n", 6);
-        out.resize(d - begin);
+        pos = d - begin;
     }
+    out.resize(pos);
     out += "}\r\n";
     return out;
 }

@@ -15,7 +15,8 @@ constexpr char16_t kHigh[32] = {
 struct Table
 {
     char16_t units[256];
-    constexpr Table() : units()
+    constexpr Table()
+        : units()
     {
         for (int i = 0; i < 256; ++i)
             units[i] = char16_t(i);
@@ -27,6 +28,7 @@ struct Table
 constexpr Table kTable;
 
 // The byte of a character above U+00FF, or -1.
+// clang-format off
 inline int highByte(char16_t u)
 {
     switch (u) {
@@ -60,6 +62,7 @@ inline int highByte(char16_t u)
     default: return -1;
     }
 }
+// clang-format on
 
 inline int byteOf(char16_t u)
 {

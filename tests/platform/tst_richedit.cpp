@@ -4,10 +4,12 @@
 #include "platform/RichEdit.h"
 #include "platform/Rtf.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -89,6 +91,7 @@ private slots:
     void loadRecordFile_data();
     void loadRecordFile();
     void loadNotes();
+    void loadedContentIsLaidOut();
     void loadMissingFile();
     void saveAndLoadBack();
     void plainTextSavedAsRtf();
@@ -108,9 +111,9 @@ void TestRichEdit::emptyControl()
     QCOMPARE(edit.line(0), QString());
     edit.addLine(QString());
     QCOMPARE(edit.lineCount(), 1);
-    QCOMPARE(edit.lines(), QStringList{""});
+    QCOMPARE(edit.lines(), QStringList { "" });
     edit.addLine(QString());
-    QCOMPARE(edit.lines(), (QStringList{"", ""}));
+    QCOMPARE(edit.lines(), (QStringList { "", "" }));
     edit.clearLines();
     QCOMPARE(edit.lineCount(), 0);
     QCOMPARE(edit.lines(), QStringList());
@@ -122,12 +125,13 @@ void TestRichEdit::addAndInsertLines()
     edit.addLine("dos");
     edit.addLine(u("  tres con blancos  "));
     edit.insertLine(0, "uno");
-    QCOMPARE(edit.lines(), (QStringList{"uno", "dos", u("  tres con blancos  ")}));
+    QCOMPARE(edit.lines(), (QStringList { "uno", "dos", u("  tres con blancos  ") }));
     edit.insertLine(2, u("dos y medio\tcon tab"));
     edit.insertLine(99, "cuatro");
     edit.insertLine(-5, "cero");
-    QCOMPARE(edit.lines(), (QStringList{"cero", "uno", "dos", u("dos y medio\tcon tab"),
-                                        u("  tres con blancos  "), "cuatro"}));
+    QCOMPARE(edit.lines(),
+        (QStringList { "cero", "uno", "dos", u("dos y medio\tcon tab"), u("  tres con blancos  "),
+            "cuatro" }));
     QCOMPARE(edit.lineCount(), 6);
     QCOMPARE(edit.line(3), u("dos y medio\tcon tab"));
     QCOMPARE(edit.line(5), QStringLiteral("cuatro"));
@@ -141,7 +145,7 @@ void TestRichEdit::addAndInsertLines()
     // Inserting into an empty control gives exactly one line.
     TRichEdit other;
     other.insertLine(0, "solo");
-    QCOMPARE(other.lines(), QStringList{"solo"});
+    QCOMPARE(other.lines(), QStringList { "solo" });
 }
 
 void TestRichEdit::longLineStaysOneLine()
@@ -165,10 +169,10 @@ void TestRichEdit::setLinesReplacesContent()
 {
     TRichEdit edit;
     edit.addLine("viejo");
-    const QStringList lines{u("uno "), QString(), u(" tres ñ €")};
+    const QStringList lines { u("uno "), QString(), u(" tres ñ €") };
     edit.setLines(lines);
     QCOMPARE(edit.lines(), lines);
-    edit.setLines({""});
+    edit.setLines({ "" });
     QCOMPARE(edit.lineCount(), 1);
     edit.setLines({});
     QCOMPARE(edit.lineCount(), 0);
@@ -203,9 +207,9 @@ void TestRichEdit::readOnlyStillTakesProgramLines()
     edit.show();
     QVERIFY(QTest::qWaitForWindowExposed(&edit));
     QTest::keyClicks(&edit, "zz");
-    QCOMPARE(edit.lines(), QStringList{"uno"});
+    QCOMPARE(edit.lines(), QStringList { "uno" });
     edit.addLine("dos");
-    QCOMPARE(edit.lines(), (QStringList{"uno", "dos"}));
+    QCOMPARE(edit.lines(), (QStringList { "uno", "dos" }));
 }
 
 void TestRichEdit::loadRecordFile_data()
@@ -214,9 +218,12 @@ void TestRichEdit::loadRecordFile_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("libreoffice rtf") << "Caveto20-libreoffice.Datos"
                                      << "Caveto20-libreoffice.lines.txt";
-    QTest::newRow("wordpad rtf") << "rtf/wordpad-datos.rtf" << "rtf/wordpad-datos.lines.txt";
-    QTest::newRow("plain windows-1252") << "rtf/datos-cp1252.txt" << "rtf/wordpad-datos.lines.txt";
-    QTest::newRow("plain utf-8") << "rtf/datos-utf8.txt" << "rtf/wordpad-datos.lines.txt";
+    QTest::newRow("wordpad rtf") << "rtf/wordpad-datos.rtf"
+                                 << "rtf/wordpad-datos.lines.txt";
+    QTest::newRow("plain windows-1252") << "rtf/datos-cp1252.txt"
+                                        << "rtf/wordpad-datos.lines.txt";
+    QTest::newRow("plain utf-8") << "rtf/datos-utf8.txt"
+                                 << "rtf/wordpad-datos.lines.txt";
 }
 
 void TestRichEdit::loadRecordFile()
@@ -245,6 +252,27 @@ void TestRichEdit::loadNotes()
     QCOMPARE(title.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
 }
 
+void TestRichEdit::loadedContentIsLaidOut()
+{
+    // A load holds the layout back; the view must still lay out and show
+    // everything afterwards.
+    TRichEdit edit;
+    edit.resize(400, 120);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QVERIFY(edit.loadFromFile(QStringLiteral(CAVETO_SAMPLES_DIR "/notas-libreoffice.rtf")));
+    QVERIFY(edit.document()->pageSize().width() > 0);
+    QCOMPARE(edit.textCursor().position(), 0);
+    QAbstractTextDocumentLayout *layout = edit.document()->documentLayout();
+    QTRY_VERIFY(layout->documentSize().height() > 100);
+    const QRectF first = layout->blockBoundingRect(edit.document()->firstBlock());
+    const QRectF last = layout->blockBoundingRect(edit.document()->lastBlock());
+    QVERIFY(!first.isEmpty());
+    QVERIFY(!last.isEmpty());
+    QVERIFY(last.top() >= first.bottom());
+    QTRY_VERIFY(edit.verticalScrollBar()->maximum() > 0); // taller than the view
+}
+
 void TestRichEdit::loadMissingFile()
 {
     TRichEdit edit;
@@ -252,13 +280,13 @@ void TestRichEdit::loadMissingFile()
     QString error;
     QVERIFY(!edit.loadFromFile(QStringLiteral(CAVETO_SAMPLES_DIR "/no-existe.rtf"), &error));
     QVERIFY(!error.isEmpty());
-    QCOMPARE(edit.lines(), QStringList{"se queda"});
+    QCOMPARE(edit.lines(), QStringList { "se queda" });
 
     // A folder is not a file either.
     error.clear();
     QVERIFY(!edit.loadFromFile(QStringLiteral(CAVETO_SAMPLES_DIR), &error));
     QVERIFY(!error.isEmpty());
-    QCOMPARE(edit.lines(), QStringList{"se queda"});
+    QCOMPARE(edit.lines(), QStringList { "se queda" });
 }
 
 void TestRichEdit::saveAndLoadBack()
@@ -285,7 +313,7 @@ void TestRichEdit::saveAndLoadBack()
     const QByteArray data = readFile(path);
     QVERIFY(caveto::rtf::isRtf(data));
     QDir d(dir.path());
-    QCOMPARE(d.entryList(QDir::Files), QStringList{"notas.txt"});
+    QCOMPARE(d.entryList(QDir::Files), QStringList { "notas.txt" });
 
     TRichEdit back;
     QVERIFY(back.loadFromFile(path, &error));
@@ -298,7 +326,7 @@ void TestRichEdit::saveAndLoadBack()
     back.clearLines();
     back.addLine("nuevo");
     QVERIFY(back.saveToFile(path, &error));
-    QCOMPARE(caveto::rtf::readLines(readFile(path)), QStringList{"nuevo"});
+    QCOMPARE(caveto::rtf::readLines(readFile(path)), QStringList { "nuevo" });
 
     // A control holding one empty line keeps it through a file.
     TRichEdit one;
@@ -306,7 +334,7 @@ void TestRichEdit::saveAndLoadBack()
     QVERIFY(one.saveToFile(path, &error));
     TRichEdit oneBack;
     QVERIFY(oneBack.loadFromFile(path, &error));
-    QCOMPARE(oneBack.lines(), QStringList{""});
+    QCOMPARE(oneBack.lines(), QStringList { "" });
     TRichEdit none;
     QVERIFY(none.saveToFile(path, &error));
     QVERIFY(oneBack.loadFromFile(path, &error));
@@ -334,18 +362,17 @@ void TestRichEdit::saveIntoReadOnlyFolder()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     // Let an unprivileged user reach the folder, but not write into it.
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner
-                                          | QFile::ExeOwner | QFile::ReadOther
-                                          | QFile::ExeOther | QFile::ReadGroup
-                                          | QFile::ExeGroup));
+    QVERIFY(QFile::setPermissions(dir.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+            | QFile::ReadGroup | QFile::ExeGroup));
     const QString folder = dir.filePath("Datos");
     QVERIFY(QDir().mkdir(folder));
     const QString path = folder + "/notas.txt";
-    const QByteArray old = caveto::rtf::writeLines({"contenido antiguo"});
+    const QByteArray old = caveto::rtf::writeLines({ "contenido antiguo" });
     QVERIFY(writeFile(path, old));
-    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                          | QFile::ExeOther | QFile::ReadGroup
-                                          | QFile::ExeGroup));
+    QVERIFY(QFile::setPermissions(folder,
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
+            | QFile::ExeGroup));
 
     TRichEdit edit;
     edit.addLine("contenido nuevo");
@@ -365,7 +392,7 @@ void TestRichEdit::saveIntoReadOnlyFolder()
     QVERIFY(!saved);
     QVERIFY(!error.isEmpty());
     QCOMPARE(readFile(path), old);
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"notas.txt"});
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList { "notas.txt" });
 }
 
 void TestRichEdit::findText_data()
@@ -408,8 +435,8 @@ void TestRichEdit::findText()
         QTextCursor c(edit.document());
         c.setPosition(found);
         c.setPosition(found + int(text.size()), QTextCursor::KeepAnchor);
-        QCOMPARE(c.selectedText().replace(QChar::ParagraphSeparator, u'\n').toLower(),
-                 text.toLower());
+        QCOMPARE(
+            c.selectedText().replace(QChar::ParagraphSeparator, u'\n').toLower(), text.toLower());
     }
 }
 
@@ -454,7 +481,7 @@ void TestRichEdit::selectionFormat()
     QVERIFY(p2.charFormat().fontItalic());
     QCOMPARE(p2.charFormat().foreground().color(), QColor(0, 0, 255));
     QCOMPARE(back.document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-             Qt::AlignRight);
+        Qt::AlignRight);
 }
 
 void TestRichEdit::formatOfTypedText()
@@ -471,7 +498,7 @@ void TestRichEdit::formatOfTypedText()
     QVERIFY(probe.charFormat().foreground().style() == Qt::NoBrush);
     probe.setPosition(4);
     QCOMPARE(probe.charFormat().foreground().color(), QColor(0, 128, 0));
-    QCOMPARE(edit.lines(), QStringList{"abcd"});
+    QCOMPARE(edit.lines(), QStringList { "abcd" });
 }
 
 void TestRichEdit::printDocument()
@@ -492,7 +519,7 @@ void TestRichEdit::printDocument()
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed");
     QProcess p;
-    p.start(pdftotext, {pdf, "-"});
+    p.start(pdftotext, { pdf, "-" });
     QVERIFY(p.waitForFinished(30000));
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
     QVERIFY(text.contains(u("Cata en casa de Pilar")));

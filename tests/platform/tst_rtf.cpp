@@ -100,11 +100,11 @@ QString u(const char *utf8)
 // up to the end, the way the record file holds them.
 QString recordLine(int i)
 {
-    static const char *const names[] = {"Marqués de Cáceres", "Viña Tondonia", "Pingüino {ñandú}",
-                                        "Château d'Yquem", "Cava \\ Brut"};
-    QString line = u(names[i % 5]).leftJustified(30) + u' ' + QString::number(1950 + i % 60)
-            + u' ' + u("Ribera del Duero").leftJustified(30) + u' '
-            + u("Tinto\tCrianza ¿¡€").leftJustified(30);
+    static const char *const names[] = { "Marqués de Cáceres", "Viña Tondonia", "Pingüino {ñandú}",
+        "Château d'Yquem", "Cava \\ Brut" };
+    QString line = u(names[i % 5]).leftJustified(30) + u' ' + QString::number(1950 + i % 60) + u' '
+        + u("Ribera del Duero").leftJustified(30) + u' '
+        + u("Tinto\tCrianza ¿¡€").leftJustified(30);
     line += QString::number(i).leftJustified(500);
     line += QStringLiteral("%1").arg(i, 16, 10, QChar(u'0'));
     return line.leftJustified(1015);
@@ -133,6 +133,9 @@ private slots:
     void wordPadRecordFile();
     void wordPadNotes();
     void wordNotes();
+    void characterFormats_data();
+    void characterFormats();
+    void paragraphAlignment();
     void documentParagraphCount_data();
     void documentParagraphCount();
 
@@ -156,7 +159,9 @@ void TestRtf::isRtf_data()
     QTest::newRow("damaged after header") << QByteArray("{\\rtf1{{{") << true;
     QTest::newRow("just the prefix") << QByteArray("{\\rtf") << true;
     QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("plain text") << QByteArray("Marqu\xe9s de C\xe1" "ceres\r\n") << false;
+    QTest::newRow("plain text") << QByteArray("Marqu\xe9s de C\xe1"
+                                              "ceres\r\n")
+                                << false;
     QTest::newRow("text before") << QByteArray("x{\\rtf1}") << false;
     QTest::newRow("upper case") << QByteArray("{\\RTF1}") << false;
     QTest::newRow("short") << QByteArray("{\\rt") << false;
@@ -176,91 +181,90 @@ void TestRtf::readLines_data()
     QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("paragraphs") << QByteArray(R"({\rtf1 uno\par dos\par})")
-                                << QStringList{"uno", "dos"};
+                                << QStringList { "uno", "dos" };
     QTest::newRow("text after the last par")
-            << QByteArray(R"({\rtf1 uno\par dos})") << QStringList{"uno", "dos"};
+        << QByteArray(R"({\rtf1 uno\par dos})") << QStringList { "uno", "dos" };
     QTest::newRow("no text") << QByteArray(R"({\rtf1\ansi\deff0})") << QStringList();
-    QTest::newRow("empty paragraphs") << QByteArray(R"({\rtf1 \par\par})") << QStringList{"", ""};
+    QTest::newRow("empty paragraphs")
+        << QByteArray(R"({\rtf1 \par\par})") << QStringList { "", "" };
     QTest::newRow("empty paragraph between")
-            << QByteArray(R"({\rtf1 a\par\par b\par})") << QStringList{"a", "", "b"};
-    QTest::newRow("line ends a line") << QByteArray(R"({\rtf1 a\line b\par})")
-                                      << QStringList{"a", "b"};
+        << QByteArray(R"({\rtf1 a\par\par b\par})") << QStringList { "a", "", "b" };
+    QTest::newRow("line ends a line")
+        << QByteArray(R"({\rtf1 a\line b\par})") << QStringList { "a", "b" };
     QTest::newRow("blanks kept") << QByteArray(R"({\rtf1   a  b   \par})")
-                                 << QStringList{"  a  b   "};
-    QTest::newRow("delimiting space") << QByteArray(R"({\rtf1\b bold\b0  normal\par})")
-                                      << QStringList{"bold normal"};
+                                 << QStringList { "  a  b   " };
+    QTest::newRow("delimiting space")
+        << QByteArray(R"({\rtf1\b bold\b0  normal\par})") << QStringList { "bold normal" };
     QTest::newRow("digits after a parameter")
-            << QByteArray(R"({\rtf1\fs20 10 EUR\par})") << QStringList{"10 EUR"};
+        << QByteArray(R"({\rtf1\fs20 10 EUR\par})") << QStringList { "10 EUR" };
     QTest::newRow("negative parameters")
-            << QByteArray(R"({\rtf1 a\fi-360 b\li-1\par})") << QStringList{"ab"};
+        << QByteArray(R"({\rtf1 a\fi-360 b\li-1\par})") << QStringList { "ab" };
     QTest::newRow("hyphen without digits is text")
-            << QByteArray(R"({\rtf1\b-x\par})") << QStringList{"-x"};
+        << QByteArray(R"({\rtf1\b-x\par})") << QStringList { "-x" };
     QTest::newRow("unknown control words")
-            << QByteArray(R"({\rtf1 a\zzz b\foo123 c\bar-5 d\par})") << QStringList{"abcd"};
-    QTest::newRow("control symbols")
-            << QByteArray(R"({\rtf1 a\~b\-c\_d\{e\}f\\g\par})")
-            << QStringList{u("a\u00A0bc\u2011d{e}f\\g")};
+        << QByteArray(R"({\rtf1 a\zzz b\foo123 c\bar-5 d\par})") << QStringList { "abcd" };
+    QTest::newRow("control symbols") << QByteArray(R"({\rtf1 a\~b\-c\_d\{e\}f\\g\par})")
+                                     << QStringList { u("a\u00A0bc\u2011d{e}f\\g") };
     QTest::newRow("hex escapes") << QByteArray(R"({\rtf1 Marqu\'e9s \'80 \'C1\'bf\'a1\par})")
-                                 << QStringList{u("Marqués € Á¿¡")};
+                                 << QStringList { u("Marqués € Á¿¡") };
     QTest::newRow("raw line ends ignored")
-            << QByteArray("{\\rtf1 Vi\r\nna\nza\r\\par}") << QStringList{"Vinaza"};
+        << QByteArray("{\\rtf1 Vi\r\nna\nza\r\\par}") << QStringList { "Vinaza" };
     QTest::newRow("backslash and line end is a paragraph")
-            << QByteArray("{\\rtf1 a\\\nb\\\r\nc}") << QStringList{"a", "b", "c"};
+        << QByteArray("{\\rtf1 a\\\nb\\\r\nc}") << QStringList { "a", "b", "c" };
     QTest::newRow("tabs") << QByteArray(R"({\rtf1 a\tab b\tab\tab c\par})")
-                          << QStringList{"a\tb\t\tc"};
+                          << QStringList { "a\tb\t\tc" };
     QTest::newRow("named characters")
-            << QByteArray(R"({\rtf1 \lquote a\rquote  \ldblquote b\rdblquote  )"
-                          R"(\emdash\endash\bullet\emspace\enspace\par})")
-            << QStringList{u("‘a’ “b” —–•\u2003\u2002")};
+        << QByteArray(R"({\rtf1 \lquote a\rquote  \ldblquote b\rdblquote  )"
+                      R"(\emdash\endash\bullet\emspace\enspace\par})")
+        << QStringList { u("‘a’ “b” —–•\u2003\u2002") };
     QTest::newRow("unicode, uc1") << QByteArray(R"({\rtf1 A\u241?o\par})")
-                                  << QStringList{u("Año")};
+                                  << QStringList { u("Año") };
     QTest::newRow("unicode, space and fallback")
-            << QByteArray(R"({\rtf1 \u8364 ?\par})") << QStringList{u("€")};
+        << QByteArray(R"({\rtf1 \u8364 ?\par})") << QStringList { u("€") };
     QTest::newRow("unicode with hex fallback")
-            << QByteArray(R"({\rtf1 \u8364\'80 y \u8220\'93x\u8221\'94\par})")
-            << QStringList{u("€ y “x”")};
-    QTest::newRow("unicode, negative")
-            << QByteArray(R"({\rtf1\u-3913?\u-1?\par})")
-            << QStringList{QString(QChar(0xF0B7)) + QChar(0xFFFF)};
+        << QByteArray(R"({\rtf1 \u8364\'80 y \u8220\'93x\u8221\'94\par})")
+        << QStringList { u("€ y “x”") };
+    QTest::newRow("unicode, negative") << QByteArray(R"({\rtf1\u-3913?\u-1?\par})")
+                                       << QStringList { QString(QChar(0xF0B7)) + QChar(0xFFFF) };
     QTest::newRow("unicode, uc0") << QByteArray(R"({\rtf1\uc0 \u241\u233 x\par})")
-                                  << QStringList{u("ñéx")};
+                                  << QStringList { u("ñéx") };
     QTest::newRow("unicode, uc2") << QByteArray(R"({\rtf1\uc2\u8364\'80\'81x\par})")
-                                  << QStringList{u("€x")};
+                                  << QStringList { u("€x") };
     QTest::newRow("fallback counts text bytes")
-            << QByteArray(R"({\rtf1\uc2\u8364 ab cd\par})") << QStringList{u("€ cd")};
+        << QByteArray(R"({\rtf1\uc2\u8364 ab cd\par})") << QStringList { u("€ cd") };
     QTest::newRow("uc belongs to its group")
-            << QByteArray(R"({\rtf1{\uc2\u8364 ab}\u8364 cd\par})") << QStringList{u("€€d")};
+        << QByteArray(R"({\rtf1{\uc2\u8364 ab}\u8364 cd\par})") << QStringList { u("€€d") };
     QTest::newRow("group end stops the skipping")
-            << QByteArray(R"({\rtf1{\u8364}x\par})") << QStringList{u("€x")};
-    QTest::newRow("surrogate pair") << QByteArray(R"({\rtf1\u-10179?\u-8704?\par})")
-                                    << QStringList{u("😀")};
+        << QByteArray(R"({\rtf1{\u8364}x\par})") << QStringList { u("€x") };
+    QTest::newRow("surrogate pair")
+        << QByteArray(R"({\rtf1\u-10179?\u-8704?\par})") << QStringList { u("😀") };
     QTest::newRow("par is never a fallback")
-            << QByteArray(R"({\rtf1 a\u8364\par b\par})") << QStringList{u("a€"), "b"};
+        << QByteArray(R"({\rtf1 a\u8364\par b\par})") << QStringList { u("a€"), "b" };
     QTest::newRow("skipped destinations")
-            << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red1\green2\blue3;})"
-                          R"({\stylesheet{\s1 Heading;}}{\info{\title Titulo}{\author Yo}})"
-                          R"({\*\generator Gen 1.0;}{\header Cabecera\par}{\footer Pie\par})"
-                          R"({\footnote Nota}{\*\unknown x{y}z}{\pict\pngblip 89504e47}text\par})")
-            << QStringList{"text"};
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red1\green2\blue3;})"
+                      R"({\stylesheet{\s1 Heading;}}{\info{\title Titulo}{\author Yo}})"
+                      R"({\*\generator Gen 1.0;}{\header Cabecera\par}{\footer Pie\par})"
+                      R"({\footnote Nota}{\*\unknown x{y}z}{\pict\pngblip 89504e47}text\par})")
+        << QStringList { "text" };
     QTest::newRow("binary data with braces")
-            << QByteArray(R"({\rtf1 a{\pict\bin4 }{\}}b\par})") << QStringList{"ab"};
-    QTest::newRow("binary data in text") << QByteArray(R"({\rtf1 x\bin3 {}\y\par})")
-                                         << QStringList{"xy"};
+        << QByteArray(R"({\rtf1 a{\pict\bin4 }{\}}b\par})") << QStringList { "ab" };
+    QTest::newRow("binary data in text")
+        << QByteArray(R"({\rtf1 x\bin3 {}\y\par})") << QStringList { "xy" };
     QTest::newRow("field result is text")
-            << QByteArray(R"({\rtf1 {\field{\*\fldinst HYPERLINK "http://x"}{\fldrslt enlace}}\par})")
-            << QStringList{"enlace"};
+        << QByteArray(R"({\rtf1 {\field{\*\fldinst HYPERLINK "http://x"}{\fldrslt enlace}}\par})")
+        << QStringList { "enlace" };
     QTest::newRow("old field instruction")
-            << QByteArray(R"({\rtf1 p{\field{\fldinst PAGE}{\fldrslt 3}}\par})")
-            << QStringList{"p3"};
+        << QByteArray(R"({\rtf1 p{\field{\fldinst PAGE}{\fldrslt 3}}\par})")
+        << QStringList { "p3" };
     QTest::newRow("cells, rows and sections")
-            << QByteArray(R"({\rtf1 a\cell b\cell\row c\sect d\par})")
-            << QStringList{"a\tb\t", "c", "d"};
+        << QByteArray(R"({\rtf1 a\cell b\cell\row c\sect d\par})")
+        << QStringList { "a\tb\t", "c", "d" };
     QTest::newRow("nul bytes ignored")
-            << QByteArray("{\\rtf1 a\0b\\par}\r\n\0", 18) << QStringList{"ab"};
+        << QByteArray("{\\rtf1 a\0b\\par}\r\n\0", 18) << QStringList { "ab" };
     QTest::newRow("bom and blanks before")
-            << QByteArray("\xef\xbb\xbf \r\n{\\rtf1 x\\par}") << QStringList{"x"};
+        << QByteArray("\xef\xbb\xbf \r\n{\\rtf1 x\\par}") << QStringList { "x" };
     QTest::newRow("a star inside a group is not a destination")
-            << QByteArray(R"({\rtf1 {a\*b}\par})") << QStringList{"ab"};
+        << QByteArray(R"({\rtf1 {a\*b}\par})") << QStringList { "ab" };
 }
 
 void TestRtf::readLines()
@@ -275,18 +279,17 @@ void TestRtf::codePages_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("text");
-    QTest::newRow("windows-1252 by default") << QByteArray(R"({\rtf1 \'8c\'9a\'f5})")
-                                             << u("Œšõ");
+    QTest::newRow("windows-1252 by default") << QByteArray(R"({\rtf1 \'8c\'9a\'f5})") << u("Œšõ");
     QTest::newRow("ansicpg1250") << QByteArray(R"({\rtf1\ansi\ansicpg1250 \'8c\'9a\'f5})")
                                  << u("Śšő");
     QTest::newRow("unknown code page reads as 1252")
-            << QByteArray(R"({\rtf1\ansi\ansicpg932 \'e9\'80})") << u("é€");
+        << QByteArray(R"({\rtf1\ansi\ansicpg932 \'e9\'80})") << u("é€");
     QTest::newRow("pc is 437") << QByteArray(R"({\rtf1\pc \'a4\'82\'9b})") << u("ñé¢");
     QTest::newRow("pca is 850") << QByteArray(R"({\rtf1\pca \'a5\'9d})") << u("ÑØ");
-    QTest::newRow("font charset")
-            << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0 Arial;}{\f1\fcharset238 Arial CE;}})"
-                          R"(\f1\'8c{\f0\'8c}\'8c\plain\'8c})")
-            << u("ŚŒŚŒ");
+    QTest::newRow("font charset") << QByteArray(
+        R"({\rtf1\ansi{\fonttbl{\f0 Arial;}{\f1\fcharset238 Arial CE;}})"
+        R"(\f1\'8c{\f0\'8c}\'8c\plain\'8c})")
+                                  << u("ŚŒŚŒ");
     QTest::newRow("raw 8-bit bytes") << QByteArray("{\\rtf1 \xf1\xe9\x80}") << u("ñé€");
 }
 
@@ -294,54 +297,51 @@ void TestRtf::codePages()
 {
     QFETCH(QByteArray, data);
     QFETCH(QString, text);
-    QCOMPARE(rtf::readLines(data), QStringList{text});
+    QCOMPARE(rtf::readLines(data), QStringList { text });
 }
 
 void TestRtf::damaged_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("stray closing brace") << QByteArray(R"({\rtf1 a\par b}} c\par})")
-                                         << QStringList{"a", "b c"};
+    QTest::newRow("stray closing brace")
+        << QByteArray(R"({\rtf1 a\par b}} c\par})") << QStringList { "a", "b c" };
     QTest::newRow("stray brace in a table")
-            << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}}uno\par})") << QStringList{"uno"};
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}}uno\par})") << QStringList { "uno" };
     QTest::newRow("truncated inside a group")
-            << QByteArray(R"({\rtf1 a\par {\b bo)") << QStringList{"a", "bo"};
+        << QByteArray(R"({\rtf1 a\par {\b bo)") << QStringList { "a", "bo" };
     QTest::newRow("missing final braces")
-            << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}{\b uno\par dos)")
-            << QStringList{"uno", "dos"};
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}{\b uno\par dos)")
+        << QStringList { "uno", "dos" };
     QTest::newRow("truncated in the font table")
-            << QByteArray(R"({\rtf1{\fonttbl{\f0 Ari)") << QStringList();
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Ari)") << QStringList();
     QTest::newRow("truncated in a skipped group")
-            << QByteArray(R"({\rtf1 a\par{\*\themedata 504b03)") << QStringList{"a"};
-    QTest::newRow("truncated after a backslash") << QByteArray("{\\rtf1 abc\\")
-                                                 << QStringList{"abc"};
-    QTest::newRow("truncated hex escape") << QByteArray(R"({\rtf1 abc\'e)")
-                                          << QStringList{"abc"};
-    QTest::newRow("unicode without number") << QByteArray(R"({\rtf1 abc\u)")
-                                            << QStringList{"abc"};
+        << QByteArray(R"({\rtf1 a\par{\*\themedata 504b03)") << QStringList { "a" };
+    QTest::newRow("truncated after a backslash")
+        << QByteArray("{\\rtf1 abc\\") << QStringList { "abc" };
+    QTest::newRow("truncated hex escape")
+        << QByteArray(R"({\rtf1 abc\'e)") << QStringList { "abc" };
+    QTest::newRow("unicode without number")
+        << QByteArray(R"({\rtf1 abc\u)") << QStringList { "abc" };
     QTest::newRow("binary count past the end")
-            << QByteArray(R"({\rtf1 abc\bin999999999 xyz)") << QStringList{"abc"};
-    QTest::newRow("garbage control words")
-            << QByteArray(R"({\rtf1 a\\\zz99999999999999999999 b\'zz c\u\uc-5 )"
-                          R"(\fs-99999999999 d\*e\par})")
-            << QStringList{"a\\bzz cde"};
-    QTest::newRow("very long control word")
-            << QByteArray("{\\rtf1 ") + QByteArray(5000, 'x') + QByteArray(" y}")
-            << QStringList{"y"};
+        << QByteArray(R"({\rtf1 abc\bin999999999 xyz)") << QStringList { "abc" };
+    QTest::newRow("garbage control words") << QByteArray(
+        R"({\rtf1 a\\\zz99999999999999999999 b\'zz c\u\uc-5 )"
+        R"(\fs-99999999999 d\*e\par})") << QStringList { "a\\bzz cde" };
+    QTest::newRow("very long control word") << QByteArray("{\\rtf1 \\") + QByteArray(5000, 'x')
+            + QByteArray(" y}") << QStringList { "y" };
     QTest::newRow("destination outside every group")
-            << QByteArray(R"({\rtf1 a}\info b)") << QStringList{"ab"};
+        << QByteArray(R"({\rtf1 a}\info b)") << QStringList { "ab" };
     QTest::newRow("only an opening brace") << QByteArray("{") << QStringList();
-    QTest::newRow("deep nesting")
-            << QByteArray("{\\rtf1 ") + QByteArray(100000, '{') + "x" + QByteArray(100000, '}')
-                    + "\\par}"
-            << QStringList{"x"};
+    QTest::newRow("empty input") << QByteArray() << QStringList();
+    QTest::newRow("deep nesting") << QByteArray("{\\rtf1 ") + QByteArray(100000, '{') + "x"
+            + QByteArray(100000, '}')
+            + "\\par}" << QStringList { "x" };
     QTest::newRow("deep nesting, never closed")
-            << QByteArray("{\\rtf1 ") + QByteArray(200000, '{') + "y" << QStringList{"y"};
+        << QByteArray("{\\rtf1 ") + QByteArray(200000, '{') + "y" << QStringList { "y" };
     QTest::newRow("deep skipped group")
-            << QByteArray("{\\rtf1 {\\*\\x") + QByteArray(100000, '{') + QByteArray(100000, '}')
-                    + "}z}"
-            << QStringList{"z"};
+        << QByteArray("{\\rtf1 {\\*\\x") + QByteArray(100000, '{') + QByteArray(100000, '}') + "}z}"
+        << QStringList { "z" };
 }
 
 void TestRtf::damaged()
@@ -361,8 +361,8 @@ void TestRtf::truncatedAnywhere()
 {
     // Cut the writer's output at every byte: what is read is always the
     // beginning of the text, never anything else.
-    const QStringList lines{u("Marqués de Cáceres  "), QString(), u("  {Viña} \\ ñandú\t€"),
-                            u("¿Última?")};
+    const QStringList lines { u("Marqués de Cáceres  "), QString(), u("  {Viña} \\ ñandú\t€"),
+        u("¿Última?") };
     const QByteArray rtf = rtf::writeLines(lines);
     const QString whole = lines.join(u'\n');
     for (qsizetype cut = 0; cut <= rtf.size(); ++cut) {
@@ -378,8 +378,8 @@ void TestRtf::truncatedAnywhere()
 void TestRtf::randomDamage()
 {
     // Damaged copies of every sample: each read ends and keeps to sane sizes.
-    const QStringList files{"Caveto20-libreoffice.Datos", "notas-libreoffice.rtf",
-                            "rtf/word-notas.rtf", "rtf/wordpad-notas.rtf"};
+    const QStringList files { "Caveto20-libreoffice.Datos", "notas-libreoffice.rtf",
+        "rtf/word-notas.rtf", "rtf/wordpad-notas.rtf" };
     QRandomGenerator rng(20090214);
     static const char noise[] = "{}\\'*~-_0123456789abcdefu ;\r\n";
     for (const QString &file : files) {
@@ -432,14 +432,14 @@ void TestRtf::libreOfficeRecordFile()
 void TestRtf::libreOfficeNotes()
 {
     const QByteArray data = sample("notas-libreoffice.rtf");
-    const QStringList expected{
-            u("Cata en casa de Pilar"),
-            u("Fecha / Hora ...... 14-2-2009 21:30:00"),
-            u("Un vino muy elegante, con taninos pulidos y final largo. Añada excepcional: "
-              "¡repetir!"),
-            u("Precio pagado: 18,50 €"),
-            u("Caracteres especiales: llave { y } y barra \\ invertida; comillas “tipográficas” "
-              "y guión — largo."),
+    const QStringList expected {
+        u("Cata en casa de Pilar"),
+        u("Fecha / Hora ...... 14-2-2009 21:30:00"),
+        u("Un vino muy elegante, con taninos pulidos y final largo. Añada excepcional: "
+          "¡repetir!"),
+        u("Precio pagado: 18,50 €"),
+        u("Caracteres especiales: llave { y } y barra \\ invertida; comillas “tipográficas” "
+          "y guión — largo."),
     };
     QCOMPARE(rtf::readLines(data), expected);
 
@@ -486,10 +486,9 @@ void TestRtf::wordPadNotes()
 {
     const QByteArray data = sample("rtf/wordpad-notas.rtf");
     QCOMPARE(rtf::readLines(data),
-             (QStringList{u("Ribera del Duero"),
-                          u("Una cata con aromas de frutos rojos y un final largo."),
-                          u("Precio: 25 €"), u("·\tViña ¿buena? ¡sí!"), u("Maőr kodly"),
-                          u("segunda línea")}));
+        (QStringList { u("Ribera del Duero"),
+            u("Una cata con aromas de frutos rojos y un final largo."), u("Precio: 25 €"),
+            u("·\tViña ¿buena? ¡sí!"), u("Maőr kodly"), u("segunda línea") }));
 
     QTextDocument doc;
     QCOMPARE(rtf::readDocument(data, &doc), 5);
@@ -516,14 +515,14 @@ void TestRtf::wordPadNotes()
 void TestRtf::wordNotes()
 {
     const QByteArray data = sample("rtf/word-notas.rtf");
-    const QStringList expected{
-            u("Bodega de Pilar"),
-            u("Añada 2001: excepcional, “muy recomendable” — según la guía."),
-            u("·\tUva:\tTempranillo (85\u00A0%) y Graciano."),
-            u("Más información en www.dorioja.es"),
-            u("Región: Łódź, ő, α, ж 😀"),
-            u("Etiqueta  pegada."),
-            u("Precio: 25 €"),
+    const QStringList expected {
+        u("Bodega de Pilar"),
+        u("Añada 2001: excepcional, “muy recomendable” — según la guía."),
+        u("·\tUva:\tTempranillo (85\u00A0%) y Graciano."),
+        u("Más información en www.dorioja.es"),
+        u("Región: Łódź, ő, α, ж 😀"),
+        u("Etiqueta  pegada."),
+        u("Precio: 25 €"),
     };
     QCOMPARE(rtf::readLines(data), expected);
 
@@ -546,20 +545,104 @@ void TestRtf::wordNotes()
     QCOMPARE(alignmentOf(doc, 1), Qt::AlignLeft);
 }
 
+void TestRtf::characterFormats_data()
+{
+    // Each letter of the document below, with the format it must have.
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<bool>("strike");
+    QTest::addColumn<QColor>("color");
+    const QColor none;
+    QTest::newRow("default font") << "a"
+                                  << "Helvetica" << 12.0 << false << false << false << false
+                                  << none;
+    QTest::newRow("underline") << "b"
+                               << "Helvetica" << 12.0 << false << false << true << false << none;
+    QTest::newRow("ul0 ends it") << "c"
+                                 << "Helvetica" << 12.0 << false << false << false << false << none;
+    QTest::newRow("double underline")
+        << "d"
+        << "Helvetica" << 12.0 << false << false << true << false << none;
+    QTest::newRow("ulnone ends it")
+        << "e"
+        << "Helvetica" << 12.0 << false << false << false << false << none;
+    QTest::newRow("bold, italic, red")
+        << "f"
+        << "Courier" << 9.0 << true << true << false << false << QColor(255, 0, 0);
+    QTest::newRow("group adds strike")
+        << "g"
+        << "Courier" << 9.0 << true << true << false << true << QColor(255, 0, 0);
+    QTest::newRow("group end restores")
+        << "h"
+        << "Courier" << 9.0 << true << true << false << false << QColor(255, 0, 0);
+    QTest::newRow("b0 i0 cf0") << "i"
+                               << "Courier" << 9.0 << false << false << false << false << none;
+    QTest::newRow("plain resets") << "j"
+                                  << "Helvetica" << 12.0 << false << false << false << false
+                                  << none;
+    QTest::newRow("unknown font and colour")
+        << "k"
+        << "Helvetica" << 14.5 << false << false << false << false << none;
+}
+
+void TestRtf::characterFormats()
+{
+    QFETCH(QString, letter);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(bool, underline);
+    QFETCH(bool, strike);
+    QFETCH(QColor, color);
+    // A Macintosh-style font table without inner groups.
+    const QByteArray data(R"({\rtf1\ansi\deff0{\fonttbl\f0\fswiss Helvetica;\f1\fmodern Courier;})"
+                          R"({\colortbl;\red255\green0\blue0;})"
+                          R"(a\ul b\ul0 c\uldb d\ulnone e\f1\fs18\b\i\cf1 f{\strike g}h)"
+                          R"(\b0\i0\cf0 i\plain j\f7\cf9\fs29 k})");
+    QTextDocument doc;
+    rtf::readDocument(data, &doc);
+    QCOMPARE(doc.toPlainText(), QStringLiteral("abcdefghijk"));
+    const QTextCharFormat f = formatOf(doc, letter);
+    QCOMPARE(familyOf(f), family);
+    QCOMPARE(f.fontPointSize(), points);
+    QCOMPARE(f.fontWeight() >= QFont::DemiBold, bold);
+    QCOMPARE(f.fontItalic(), italic);
+    QCOMPARE(f.fontUnderline(), underline);
+    QCOMPARE(f.fontStrikeOut(), strike);
+    QCOMPARE(colorOf(f), color);
+}
+
+void TestRtf::paragraphAlignment()
+{
+    const QByteArray data(
+        R"({\rtf1\qc a\par b\par\pard c\par\qr d\par\qj e\par{\pard\ql f\par}g\par})");
+    QTextDocument doc;
+    QCOMPARE(rtf::readDocument(data, &doc), 7);
+    QCOMPARE(blockTexts(doc), (QStringList { "a", "b", "c", "d", "e", "f", "g" }));
+    const Qt::Alignment expected[] = { Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignLeft,
+        Qt::AlignRight, Qt::AlignJustify, Qt::AlignLeft, Qt::AlignJustify };
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(alignmentOf(doc, i), expected[i]);
+}
+
 void TestRtf::documentParagraphCount_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<int>("paragraphs");
     QTest::addColumn<QStringList>("blocks");
-    QTest::newRow("no text") << QByteArray(R"({\rtf1})") << 0 << QStringList{""};
-    QTest::newRow("one empty paragraph") << QByteArray(R"({\rtf1\par})") << 1
-                                         << QStringList{""};
-    QTest::newRow("ends with par") << QByteArray(R"({\rtf1 a\par b\par})") << 2
-                                   << QStringList{"a", "b"};
-    QTest::newRow("text after par") << QByteArray(R"({\rtf1 a\par b})") << 2
-                                    << QStringList{"a", "b"};
+    QTest::newRow("no text") << QByteArray(R"({\rtf1})") << 0 << QStringList { "" };
+    QTest::newRow("one empty paragraph") << QByteArray(R"({\rtf1\par})") << 1 << QStringList { "" };
+    QTest::newRow("ends with par")
+        << QByteArray(R"({\rtf1 a\par b\par})") << 2 << QStringList { "a", "b" };
+    QTest::newRow("text after par")
+        << QByteArray(R"({\rtf1 a\par b})") << 2 << QStringList { "a", "b" };
     QTest::newRow("empty lines") << QByteArray(R"({\rtf1 \par\par x\par\par})") << 4
-                                 << QStringList{"", "", "x", ""};
+                                 << QStringList { "", "", "x", "" };
 }
 
 void TestRtf::documentParagraphCount()
@@ -575,7 +658,7 @@ void TestRtf::documentParagraphCount()
 
 void TestRtf::writerHeader()
 {
-    const QStringList lines{u("Marqués"), QString(), u("€ ☃")};
+    const QStringList lines { u("Marqués"), QString(), u("€ ☃") };
     const QByteArray rtf = rtf::writeLines(lines);
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
     QVERIFY(rtf.contains("{\\fonttbl{\\f0"));
@@ -592,7 +675,7 @@ void TestRtf::writerHeader()
     const QByteArray empty = rtf::writeLines({});
     QVERIFY(rtf::isRtf(empty));
     QVERIFY(bracesBalance(empty));
-    QVERIFY(!empty.contains("\\par"));
+    QCOMPARE(empty.count("\\par\r\n"), 0);
     QCOMPARE(rtf::readLines(empty), QStringList());
     QTextDocument doc;
     QCOMPARE(rtf::readDocument(empty, &doc), 0);
@@ -601,7 +684,7 @@ void TestRtf::writerHeader()
     const QByteArray emptyDoc = rtf::writeDocument(&doc);
     QVERIFY(rtf::isRtf(emptyDoc));
     QVERIFY(bracesBalance(emptyDoc));
-    QVERIFY(!emptyDoc.contains("\\par"));
+    QCOMPARE(emptyDoc.count("\\par\r\n"), 0);
     QCOMPARE(rtf::readDocument(emptyDoc, &doc), 0);
     QVERIFY(doc.isEmpty());
 }
@@ -612,11 +695,10 @@ void TestRtf::writerEscapes_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::newRow("ascii") << QStringLiteral("Rioja 1998") << QByteArray("Rioja 1998\\par");
     QTest::newRow("accents") << u("Marqués año") << QByteArray("Marqu\\'e9s a\\'f1o\\par");
-    QTest::newRow("braces and backslash") << QStringLiteral("{a}\\b")
-                                          << QByteArray("\\{a\\}\\\\b\\par");
+    QTest::newRow("braces and backslash")
+        << QStringLiteral("{a}\\b") << QByteArray("\\{a\\}\\\\b\\par");
     QTest::newRow("tab") << QStringLiteral("a\tb") << QByteArray("a\\tab b\\par");
-    QTest::newRow("euro and an undefined byte")
-            << u("€\u0081") << QByteArray("\\'80\\'81\\par");
+    QTest::newRow("euro and an undefined byte") << u("€\u0081") << QByteArray("\\'80\\'81\\par");
     QTest::newRow("outside windows-1252") << u("☃") << QByteArray("\\u9731?\\par");
     QTest::newRow("above 0x7fff") << QString(QChar(0xFFFD)) << QByteArray("\\u-3?\\par");
     QTest::newRow("U+0080") << QString(QChar(0x80)) << QByteArray("\\u128?\\par");
@@ -629,7 +711,7 @@ void TestRtf::writerEscapes()
 {
     QFETCH(QString, line);
     QFETCH(QByteArray, rtf);
-    const QByteArray out = rtf::writeLines({line});
+    const QByteArray out = rtf::writeLines({ line });
     QVERIFY2(out.contains(rtf), out.constData());
     QVERIFY(isSevenBit(out));
 }
@@ -645,20 +727,20 @@ void TestRtf::roundTrip_data()
         latin += QChar(c);
 
     QTest::newRow("none") << QStringList();
-    QTest::newRow("one empty") << QStringList{""};
-    QTest::newRow("two empty") << QStringList{"", ""};
-    QTest::newRow("blanks") << QStringList{"  lead", "trail  ", "a   b", " ", "   "};
-    QTest::newRow("specials") << QStringList{"\\", "{", "}", "\\{}\\par \\'e9 \\u1?"};
-    QTest::newRow("tabs") << QStringList{"\t", "a\t\tb", "\t5", "\t "};
-    QTest::newRow("spanish") << QStringList{u("¿Añada? ¡Sí! Pingüino ñandú €"),
-                                            u("ÁÉÍÓÚÜÑáéíóúüñ")};
-    QTest::newRow("every windows-1252 byte") << QStringList{all1252};
-    QTest::newRow("digits after escapes") << QStringList{u("é1 €2 ☃3 \\4")};
-    QTest::newRow("unicode") << QStringList{latin, u("α ж 中文 😀 ☃"),
-                                            QString(QChar(0xDC00)) + QChar(0xD800)};
-    QTest::newRow("record lines") << QStringList{recordLine(1), recordLine(2), recordLine(3)};
-    QTest::newRow("very long line") << QStringList{QString(100000, u'x') + u("é ")};
-    QTest::newRow("line separators") << QStringList{u("a\u2028b\u2029c")};
+    QTest::newRow("one empty") << QStringList { "" };
+    QTest::newRow("two empty") << QStringList { "", "" };
+    QTest::newRow("blanks") << QStringList { "  lead", "trail  ", "a   b", " ", "   " };
+    QTest::newRow("specials") << QStringList { "\\", "{", "}", "\\{}\\par \\'e9 \\u1?" };
+    QTest::newRow("tabs") << QStringList { "\t", "a\t\tb", "\t5", "\t " };
+    QTest::newRow("spanish") << QStringList { u("¿Añada? ¡Sí! Pingüino ñandú €"),
+        u("ÁÉÍÓÚÜÑáéíóúüñ") };
+    QTest::newRow("every windows-1252 byte") << QStringList { all1252 };
+    QTest::newRow("digits after escapes") << QStringList { u("é1 €2 ☃3 \\4") };
+    QTest::newRow("unicode") << QStringList { latin, u("α ж 中文 😀 ☃"),
+        QString(QChar(0xDC00)) + QChar(0xD800) };
+    QTest::newRow("record lines") << QStringList { recordLine(1), recordLine(2), recordLine(3) };
+    QTest::newRow("very long line") << QStringList { QString(100000, u'x') + u("é ") };
+    QTest::newRow("line separators") << QStringList { u("a\u2028b\u2029c") };
 }
 
 void TestRtf::roundTrip()
@@ -673,7 +755,7 @@ void TestRtf::roundTrip()
 
 void TestRtf::writeLinesFont()
 {
-    const QByteArray rtf = rtf::writeLines({"x"}, QStringLiteral("Arial"), 12);
+    const QByteArray rtf = rtf::writeLines({ "x" }, QStringLiteral("Arial"), 12);
     QVERIFY(rtf.contains(" Arial;}"));
     QVERIFY(rtf.contains("\\fs24"));
     QTextDocument doc;
@@ -684,7 +766,7 @@ void TestRtf::writeLinesFont()
 
     // The default is a fixed-pitch font of 10 points.
     QTextDocument doc2;
-    rtf::readDocument(rtf::writeLines({"y"}), &doc2);
+    rtf::readDocument(rtf::writeLines({ "y" }), &doc2);
     QCOMPARE(familyOf(formatOf(doc2, "y")), QStringLiteral("Courier New"));
     QVERIFY(formatOf(doc2, "y").fontFixedPitch());
     QCOMPARE(formatOf(doc2, "y").fontPointSize(), 10.0);
@@ -697,7 +779,7 @@ void TestRtf::documentRoundTrip()
     QTextCursor c(&doc);
     auto format = [](const QString &family, qreal size) {
         QTextCharFormat f;
-        f.setFontFamilies({family});
+        f.setFontFamilies({ family });
         f.setFontPointSize(size);
         return f;
     };
@@ -738,7 +820,7 @@ void TestRtf::documentRoundTrip()
     QTextBlockFormat justify;
     justify.setAlignment(Qt::AlignJustify);
     c.insertBlock(justify);
-    c.insertText(u("Texto justificado con la fuente por omisión."));
+    c.insertText(u("Texto justificado con la fuente por omisión."), QTextCharFormat());
 
     const QByteArray rtf = rtf::writeDocument(&doc);
     QVERIFY(isSevenBit(rtf));
@@ -784,10 +866,9 @@ void TestRtf::documentRoundTrip()
 
     // Read as lines, the line break inside a paragraph ends a line too.
     QCOMPARE(rtf::readLines(rtf),
-             (QStringList{u("Cata de Vinos"),
-                          u("Un vino muy elegante, con taninos tachado\tfin {\\} ¿ñ? ☃"),
-                          u("segunda"), QString(), u("Precio: 18,50 €"),
-                          u("Texto justificado con la fuente por omisión.")}));
+        (QStringList { u("Cata de Vinos"),
+            u("Un vino muy elegante, con taninos tachado\tfin {\\} ¿ñ? ☃"), u("segunda"), QString(),
+            u("Precio: 18,50 €"), u("Texto justificado con la fuente por omisión.") }));
 
     // Written again, the document gives the same RTF.
     QCOMPARE(rtf::writeDocument(&back), rtf);
@@ -805,7 +886,7 @@ void TestRtf::documentSizeFromPixels()
     QVERIFY(rtf.contains("\\fs18"));
     QVERIFY(rtf.contains("\\fmodern"));
     QVERIFY(rtf.contains(" Courier New;}"));
-    QCOMPARE(rtf::readLines(rtf), QStringList{"abc"});
+    QCOMPARE(rtf::readLines(rtf), QStringList { "abc" });
 }
 
 void TestRtf::bigRecordFile()
@@ -823,7 +904,7 @@ void TestRtf::bigRecordFile()
     const QStringList back = rtf::readLines(rtf);
     const qint64 readMs = timer.elapsed();
     qInfo("100,000 record lines, %lld bytes: written in %lld ms, read in %lld ms",
-          qlonglong(rtf.size()), writeMs, readMs);
+        qlonglong(rtf.size()), writeMs, readMs);
 
     QCOMPARE(back.size(), lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {

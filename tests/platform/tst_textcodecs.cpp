@@ -70,8 +70,7 @@ void TestTextCodecs::win1252HighHalf()
     QCOMPARE(expected.size(), 32);
     for (int i = 0; i < 32; ++i)
         QCOMPARE(win1252::toUnicode(uchar(0x80 + i)), expected.at(i));
-    QCOMPARE(win1252::decode(QByteArray::fromHex("80939496979f")),
-             QString::fromUtf8("€“”–—Ÿ"));
+    QCOMPARE(win1252::decode(QByteArray::fromHex("80939496979f")), QString::fromUtf8("€“”–—Ÿ"));
 }
 
 void TestTextCodecs::win1252LowAndLatin1()
@@ -80,7 +79,11 @@ void TestTextCodecs::win1252LowAndLatin1()
         QCOMPARE(win1252::toUnicode(uchar(b)).unicode(), char16_t(b));
     for (int b = 0xA0; b < 0x100; ++b)
         QCOMPARE(win1252::toUnicode(uchar(b)).unicode(), char16_t(b));
-    QCOMPARE(win1252::decode("Vi\xf1" "a \xbf" "a\xf1" "o?"), QString::fromUtf8("Viña ¿año?"));
+    QCOMPARE(win1252::decode("Vi\xf1"
+                             "a \xbf"
+                             "a\xf1"
+                             "o?"),
+        QString::fromUtf8("Viña ¿año?"));
 }
 
 void TestTextCodecs::win1252AllBytesRoundTrip()
@@ -102,7 +105,7 @@ void TestTextCodecs::win1252ReverseIsExact()
     // decodes to: no character of the BMP maps to a wrong byte.
     int representable = 0;
     for (int u = 0; u <= 0xFFFF; ++u) {
-        const QChar c{char16_t(u)};
+        const QChar c { char16_t(u) };
         const int b = win1252::fromUnicode(c);
         QCOMPARE(win1252::isRepresentable(c), b >= 0);
         if (b < 0)
@@ -143,7 +146,7 @@ void TestTextCodecs::win1252FromUnicode()
 {
     QFETCH(int, unicode);
     QFETCH(int, byte);
-    const QChar c{char16_t(unicode)};
+    const QChar c { char16_t(unicode) };
     QCOMPARE(win1252::fromUnicode(c), byte);
     QCOMPARE(win1252::isRepresentable(c), byte >= 0);
 }
@@ -154,8 +157,10 @@ void TestTextCodecs::win1252Encode_data()
     QTest::addColumn<char>("replacement");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty") << QString() << '?' << QByteArray();
-    QTest::newRow("spanish") << QString::fromUtf8("¿Añada? ¡Sí! Pingüino €")
-                             << '?' << QByteArray("\xbf" "A\xf1" "ada? \xa1S\xed! Ping\xfcino \x80");
+    QTest::newRow("spanish") << QString::fromUtf8("¿Añada? ¡Sí! Pingüino €") << '?'
+                             << QByteArray("\xbf"
+                                           "A\xf1"
+                                           "ada? \xa1S\xed! Ping\xfcino \x80");
     QTest::newRow("replaced") << QString::fromUtf8("a☃b") << '?' << QByteArray("a?b");
     QTest::newRow("own replacement") << QString::fromUtf8("őa") << '_' << QByteArray("_a");
     QTest::newRow("pair is one character") << QString::fromUtf8("x😀y") << '?' << QByteArray("x?y");
@@ -210,8 +215,7 @@ void TestTextCodecs::plainDecode_data()
     QTest::newRow("empty") << QByteArray() << QString();
     QTest::newRow("bom only") << QByteArray("\xef\xbb\xbf") << QString();
     // Mostly UTF-8 but one stray byte: the whole file is Windows-1252.
-    QTest::newRow("mixed falls back") << QByteArray("\xc3\xb1 \xf1")
-                                      << QString::fromUtf8("Ã± ñ");
+    QTest::newRow("mixed falls back") << QByteArray("\xc3\xb1 \xf1") << QString::fromUtf8("Ã± ñ");
     QTest::newRow("euro in 1252") << QByteArray("18,50 \x80") << QString::fromUtf8("18,50 €");
 }
 
@@ -227,17 +231,17 @@ void TestTextCodecs::splitLines_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("empty") << QString() << QStringList();
-    QTest::newRow("final LF") << QStringLiteral("a\nb\n") << QStringList{"a", "b"};
-    QTest::newRow("no final LF") << QStringLiteral("a\nb") << QStringList{"a", "b"};
-    QTest::newRow("empty line") << QStringLiteral("a\n\nb") << QStringList{"a", "", "b"};
-    QTest::newRow("CR LF") << QStringLiteral("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("lone CR") << QStringLiteral("a\rb\r") << QStringList{"a", "b"};
-    QTest::newRow("mixed") << QStringLiteral("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
-    QTest::newRow("CR CR LF") << QStringLiteral("a\r\r\nb") << QStringList{"a", "", "b"};
-    QTest::newRow("only LF") << QStringLiteral("\n") << QStringList{""};
-    QTest::newRow("two CR LF") << QStringLiteral("\r\n\r\n") << QStringList{"", ""};
+    QTest::newRow("final LF") << QStringLiteral("a\nb\n") << QStringList { "a", "b" };
+    QTest::newRow("no final LF") << QStringLiteral("a\nb") << QStringList { "a", "b" };
+    QTest::newRow("empty line") << QStringLiteral("a\n\nb") << QStringList { "a", "", "b" };
+    QTest::newRow("CR LF") << QStringLiteral("a\r\nb\r\n") << QStringList { "a", "b" };
+    QTest::newRow("lone CR") << QStringLiteral("a\rb\r") << QStringList { "a", "b" };
+    QTest::newRow("mixed") << QStringLiteral("a\r\nb\nc\rd") << QStringList { "a", "b", "c", "d" };
+    QTest::newRow("CR CR LF") << QStringLiteral("a\r\r\nb") << QStringList { "a", "", "b" };
+    QTest::newRow("only LF") << QStringLiteral("\n") << QStringList { "" };
+    QTest::newRow("two CR LF") << QStringLiteral("\r\n\r\n") << QStringList { "", "" };
     QTest::newRow("blanks kept") << QStringLiteral("  a  \r\n\tb \n")
-                                 << QStringList{"  a  ", "\tb "};
+                                 << QStringList { "  a  ", "\tb " };
 }
 
 void TestTextCodecs::splitLines()
