@@ -37,6 +37,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStringListModel>
@@ -81,6 +82,22 @@ protected:
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::Text));
         painter.drawText(field.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+};
+
+// The record list drops down as a plain list box the width of the field:
+// measuring every line to size a menu-style popup would take seconds with a
+// large cellar.
+class RecordListStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
 
@@ -415,9 +432,13 @@ void TFormCavetoPas::buildRecordPanels()
     Csalida->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_recordModel = new QStringListModel(this);
     Csalida->setModel(m_recordModel);
+    auto *listStyle = new RecordListStyle;
+    listStyle->setParent(Csalida);
+    Csalida->setStyle(listStyle);
     auto *view = new QListView(Csalida);
     view->setUniformItemSizes(true);
     view->setTextElideMode(Qt::ElideNone);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setFont(listFont);
     Csalida->setView(view);
     caveto::setFieldColor(Csalida, caveto::colors::CampoNormal);

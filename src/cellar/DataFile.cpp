@@ -5,6 +5,7 @@
 #include "platform/SafeSave.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <algorithm>
 
@@ -80,29 +81,26 @@ Field valueListField(ValueList list)
 
 QStringList buildValueList(const QStringList &image, Field field, const Progress &progress)
 {
+    // One entry per value regardless of letter case, in the form that sorts
+    // first; the few distinct values are sorted at the end.
     const int width = fieldWidth(field);
-    QStringList all;
-    all.reserve(image.size());
-    for (const QString &line : image) {
-        if (!line.isEmpty())
-            all.append(padRight(columnText(line, field).toString(), width));
-    }
-    sortRecordText(all);
-
-    QStringList items;
-    QString lastFolded;
-    bool first = true;
+    QHash<QString, QString> firstForm;
     qsizetype done = 0;
-    for (const QString &value : all) {
-        const QString folded = foldCase(value);
-        if (first || folded != lastFolded) {
-            items.append(value);
-            lastFolded = folded;
-            first = false;
+    for (const QString &line : image) {
+        if (!line.isEmpty()) {
+            const QString value = padRight(columnText(line, field).toString(), width);
+            const QString folded = foldCase(value);
+            auto it = firstForm.find(folded);
+            if (it == firstForm.end())
+                firstForm.insert(folded, value);
+            else if (compareRecordText(value, *it) < 0)
+                *it = value;
         }
         if (progress)
             progress(++done);
     }
+    QStringList items = firstForm.values();
+    sortRecordText(items);
     return items;
 }
 
