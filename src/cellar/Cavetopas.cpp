@@ -452,6 +452,7 @@ void TFormCavetoPas::buildRecordPanels()
 
     PDatos = caveto::makeContainer(client, QStringLiteral("PDatos"));
     PDatos->setGeometry(0, 88, kClientWidth, 128);
+    caveto::keepReadableWhenDisabled(PDatos);
 
     // Three rows of label-over-field; the counters sit right of their lists
     // and the blinking new-value marks beside their labels.

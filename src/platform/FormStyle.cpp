@@ -158,6 +158,16 @@ QToolButton *makeToolButton(QWidget *parent, const QString &name, const QString 
     return button;
 }
 
+void keepReadableWhenDisabled(QWidget *panel)
+{
+    const QColor shown(0x40, 0x40, 0x40);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, shown);
+    palette.setColor(QPalette::Disabled, QPalette::Text, shown);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, shown);
+    panel->setPalette(palette);
+}
+
 void setFieldColor(QWidget *field, int bgr)
 {
     QPalette palette = field->palette();

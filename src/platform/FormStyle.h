@@ -36,6 +36,10 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
 QToolButton *makeToolButton(QWidget *parent, const QString &name, const QString &hint,
                             const QString &icon);
 
+// A panel disabled only to show a record must stay readable: the standard
+// disabled grey vanishes on silver.
+void keepReadableWhenDisabled(QWidget *panel);
+
 // Colours a field's background (entry fields use CampoNormal).
 void setFieldColor(QWidget *field, int bgr);
 int fieldColor(const QWidget *field);

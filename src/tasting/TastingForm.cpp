@@ -82,15 +82,7 @@ TTastingForm::TTastingForm(TFormCavetoPas *main, QWidget *parent, const QString 
 
     m_dataPanel = caveto::makeContainer(this, QString::fromLatin1(names.dataPanel));
     m_dataPanel->setGeometry(kMargin, kDataTop, inner, kDataHeight);
-    {
-        // When the record is only shown, the disabled panel must stay
-        // readable: the standard disabled grey vanishes on silver.
-        QPalette palette = m_dataPanel->palette();
-        palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x50, 0x50, 0x50));
-        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x50, 0x50, 0x50));
-        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x50, 0x50, 0x50));
-        m_dataPanel->setPalette(palette);
-    }
+    caveto::keepReadableWhenDisabled(m_dataPanel);
 
     // The reference text is never disabled: it stays readable and scrollable
     // in every mode. It is created before the button so the tab order runs
