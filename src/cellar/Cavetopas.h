@@ -276,6 +276,7 @@ private:
     // The add and modify commands; false when a check or the save stopped them.
     bool runAdd();
     bool runModify();
+    void applySinDatosDefaults();
     void deleteNotesFile(const QString &notesName);
     bool needRecords();
     void showModePanels(const QString &mode);

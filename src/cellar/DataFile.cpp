@@ -2,9 +2,8 @@
 
 #include "cellar/RecordOrder.h"
 #include "platform/Rtf.h"
-#include "platform/SafeSave.h"
+#include "platform/FileIO.h"
 
-#include <QFile>
 #include <QHash>
 
 #include <algorithm>
@@ -13,18 +12,9 @@ namespace caveto {
 
 bool readRecordFile(const QString &path, QStringList *lines, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QByteArray data;
+    if (!readFileBytes(path, &data, error))
         return false;
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     *lines = readTextLines(data);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "cellar/EntryChecks.h"
 
+#include "platform/Win1252.h"
+
 namespace caveto {
 
 namespace {
@@ -15,14 +17,6 @@ QString padLeft(QString text, int width)
         text.prepend(QLatin1Char('0'));
     return text;
 }
-
-// Characters 0x80-0x9F of Windows-1252 that are letters and signs, as Unicode.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
 
 } // namespace
 
@@ -148,15 +142,10 @@ bool isBlankText(QStringView text)
 bool isStorableChar(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u < 0x20 || u == 0x7F)
+    // Control characters (C0, DEL and C1) have no place in a record line.
+    if (u < 0x20 || (u >= 0x7F && u < 0xA0))
         return false;
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return true;
-    for (char16_t high : kCp1252High) {
-        if (high != 0 && high == u)
-            return true;
-    }
-    return false;
+    return win1252::isRepresentable(c);
 }
 
 QString storableText(QStringView text)

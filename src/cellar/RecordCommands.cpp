@@ -240,6 +240,18 @@ void TFormCavetoPas::deleteNotesFile(const QString &notesName)
 // Add
 // ---------------------------------------------------------------------------
 
+// An empty wine, type or shelf is stored as "Sin Datos", which joins its
+// value list like any typed value.
+void TFormCavetoPas::applySinDatosDefaults()
+{
+    for (int which = 1; which <= 3; ++which) {
+        if (caveto::isBlankText(valueField(which)->currentText())) {
+            valueField(which)->setEditText(kSinDatos);
+            valueFieldExit(which);
+        }
+    }
+}
+
 void TFormCavetoPas::BAltaClick()
 {
     runAdd();
@@ -249,13 +261,7 @@ bool TFormCavetoPas::runAdd()
 {
     if (!CompruebaObligatorios())
         return false;
-    QComboBox *defaults[3] = {Vino, TipoVino, Estante};
-    for (int i = 0; i < 3; ++i) {
-        if (caveto::isBlankText(defaults[i]->currentText())) {
-            defaults[i]->setEditText(kSinDatos);
-            valueFieldExit(i + 1);
-        }
-    }
+    applySinDatosDefaults();
     PadRecordFields();
 
     EFichero->setText(Valor_Editor->text());
@@ -306,13 +312,7 @@ bool TFormCavetoPas::runModify()
         Csalida->setFocus();
         return false;
     }
-    QComboBox *defaults[3] = {Vino, TipoVino, Estante};
-    for (int i = 0; i < 3; ++i) {
-        if (caveto::isBlankText(defaults[i]->currentText())) {
-            defaults[i]->setEditText(kSinDatos);
-            valueFieldExit(i + 1);
-        }
-    }
+    applySinDatosDefaults();
     PadRecordFields();
     if (!CompruebaObligatorios())
         return false;

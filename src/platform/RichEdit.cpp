@@ -1,7 +1,7 @@
 #include "platform/RichEdit.h"
 
 #include "platform/Rtf.h"
-#include "platform/SafeSave.h"
+#include "platform/FileIO.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -143,18 +143,9 @@ void TRichEdit::setLines(const QStringList &lines)
 
 bool TRichEdit::loadFromFile(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QByteArray data;
+    if (!caveto::readFileBytes(path, &data, error))
         return false;
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     ProgramEdit guard(this);
     LayoutPause pause(document());
     const int paragraphs = caveto::readTextDocument(data, document());

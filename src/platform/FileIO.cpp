@@ -1,5 +1,6 @@
-#include "platform/SafeSave.h"
+#include "platform/FileIO.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 namespace caveto {
@@ -26,6 +27,23 @@ bool saveFileAtomically(const QString &path, const QByteArray &data, QString *er
         done += n;
     }
     if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool readFileBytes(const QString &path, QByteArray *data, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    *data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return false;
