@@ -53,9 +53,9 @@ QString dataFilePath()
     return dataFolderPath() + QDir::separator() + QStringLiteral("Caveto20.Datos");
 }
 
-QString notesFilePath(const QString &notesFileSpec)
+QString notesFilePath(const QString &fileName)
 {
-    return dataFolderPath() + QDir::separator() + notesFileSpec;
+    return dataFolderPath() + QDir::separator() + fileName;
 }
 
 QString apliGrafPath(const QString &fileName)

@@ -41,7 +41,7 @@ void setAppFolderOverride(const QString &folder);
 // File paths under the application folder, joined with the platform separator.
 QString dataFolderPath();        // AppFolder + "Datos"
 QString dataFilePath();          // AppFolder + "Datos/Caveto20.Datos"
-QString notesFilePath(const QString &notesFileSpec); // AppFolder + "Datos/" + spec
+QString notesFilePath(const QString &fileName);    // AppFolder + "Datos/" + fileName
 QString apliGrafPath(const QString &fileName);       // AppFolder + "ApliGraf/" + name
 
 // The status-bar clock: the time in the locale's long format with seconds

@@ -230,8 +230,8 @@ QString TFormCavetoPas::newNotesName() const
 
 void TFormCavetoPas::deleteNotesFile(const QString &notesName)
 {
-    const QString spec = (notesName + QStringLiteral(".txt")).left(20);
-    const QString path = caveto::notesFilePath(spec);
+    const QString fileName = (notesName + QStringLiteral(".txt")).left(20);
+    const QString path = caveto::notesFilePath(fileName);
     if (QFile::exists(path))
         QFile::remove(path);
 }

@@ -80,13 +80,13 @@ int fieldIndex(QStringView name)
 
 QStringView columnText(QStringView line, Field f)
 {
-    const FieldSpec &spec = fieldSpec(f);
-    const qsizetype start = spec.column - 1;
+    const FieldSpec &field = fieldSpec(f);
+    const qsizetype start = field.column - 1;
     if (start >= line.size())
         return {};
     if (f == Field::Imagen)
         return line.mid(start);
-    return line.mid(start, qMin<qsizetype>(spec.width, line.size() - start));
+    return line.mid(start, qMin<qsizetype>(field.width, line.size() - start));
 }
 
 QString trimBlanks(QStringView text)
@@ -136,8 +136,8 @@ void CellarRecord::pad(QChar decimalSeparator)
     if (trimBlanks(botellas).isEmpty())
         botellas = QStringLiteral("0");
     for (int i = 0; i < kFieldCount; ++i) {
-        const FieldSpec &spec = recordLayout()[i];
-        m_values[i] = padRight(m_values[i], spec.width, QLatin1Char(spec.pad));
+        const FieldSpec &field = recordLayout()[i];
+        m_values[i] = padRight(m_values[i], field.width, QLatin1Char(field.pad));
     }
 }
 
