@@ -883,9 +883,7 @@ bool TFormCavetoPas::FormClose()
         return false;
     }
     if (answer == QLatin1String("S")) {
-        m_closing = true;
         const bool saved = alta ? runAdd() : runModify();
-        m_closing = false;
         // A command stopped by a check (a required field left blank, a failed
         // save) keeps the window open with the typed data.
         if (!saved)

@@ -300,7 +300,6 @@ private:
     template <class Form> void openTasting(const QString &caption);
     void refreshPhotoLed();
     void setRecordButtonsEnabled(bool enabled);
-    void rebuildImageFromList(bool dropBlankKeys);
     QString newNotesName() const;
     QComboBox *valueField(int which) const;
     TBlinkLabel *valueLabel(int which) const;
@@ -309,7 +308,6 @@ private:
 
     bool m_cancelled = false;
     bool m_loaded = false;
-    bool m_closing = false;
     QStringList m_recordList;
     QStringListModel *m_recordModel = nullptr;
     caveto::ExitWatcher *m_exitWatcher = nullptr;
