@@ -466,6 +466,37 @@ private slots:
         QCOMPARE(f.script->pendingActions(), 0);
     }
 
+    void saveQuestionWhenLeavingModify()
+    {
+        CavetoFixture f;
+        const QString a = line(QStringLiteral("Aalto"), QStringLiteral("2016"), QStringLiteral("Ribera del Duero"), QStringLiteral("1"), QStringLiteral("40,00"));
+        f.writeDataFile({a});
+        f.start();
+        TFormCavetoPas *w = f.window.get();
+        QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
+        pickRow(w, 0);
+        w->Precio->setText(QStringLiteral("41,00"));
+
+        f.answerSaveQuestion("BCancelar");
+        QTest::mouseClick(w->BMenu, Qt::LeftButton);
+        QCOMPARE(w->ModoActual, QStringLiteral("MODI"));
+        QCOMPARE(w->Precio->text(), QStringLiteral("41,00"));
+
+        f.answerSaveQuestion("BSi");
+        QTest::mouseClick(w->BMenu, Qt::LeftButton);
+        QCOMPARE(w->ModoActual, QStringLiteral("MODI"));
+        QCOMPARE(f.fileLines().value(0).mid(167, 7), QStringLiteral("41,00  "));
+
+        pickRow(w, 0);
+        w->Precio->setText(QStringLiteral("99,00"));
+        f.answerSaveQuestion("BNo");
+        QTest::mouseClick(w->BMenu, Qt::LeftButton);
+        QVERIFY(w->ModoActual.isEmpty());
+        QVERIFY(w->PTeclasMenu->isVisible());
+        QCOMPARE(f.fileLines().value(0).mid(167, 7), QStringLiteral("41,00  "));
+        QCOMPARE(f.script->pendingActions(), 0);
+    }
+
     void saveQuestionWhenClosing()
     {
         {
