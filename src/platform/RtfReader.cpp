@@ -1043,11 +1043,13 @@ public:
         m_blockPending = true;
     }
 
-    void finish(const GroupState &st)
+    void finish(const GroupState &)
     {
         flush();
+        // A last paragraph without \par keeps the alignment its text was
+        // written under, not that of the group the document closes into.
         if (!m_blockPending && m_blockHasContent) {
-            setAlignment(st.align);
+            setAlignment(m_contentAlign);
             ++m_paragraphs;
         }
     }
@@ -1060,6 +1062,7 @@ private:
         if (m_blockPending)
             openBlock(st);
         m_blockHasContent = true;
+        m_contentAlign = st.align;
         if (!m_pending.isEmpty() && !(st.chr == m_pendingChr))
             flush();
         m_pendingChr = st.chr;
@@ -1137,6 +1140,7 @@ private:
     bool m_blockHasContent = false;
     bool m_alignSet = false; // the first block's alignment is not known yet
     Align m_blockAlign = Align::Left;
+    Align m_contentAlign = Align::Left;
     int m_paragraphs = 0;
 };
 
