@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFile>
 #include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -11,17 +12,13 @@
 
 struct GifFrameSpec
 {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    QRect area; // where the frame lies on the canvas
     QList<int> pixels; // colour indexes, row by row
-    QList<QColor> localMap; // empty: the global map
-    bool control = true; // write a graphics control extension
     int delayCs = 0;
     int disposal = DISPOSAL_UNSPECIFIED;
     int transparent = NO_TRANSPARENT_COLOR;
-    bool interlaced = false;
+    QList<QColor> localMap {}; // empty: the global map
+    bool control = true; // write a graphics control extension
 };
 
 namespace gifwriter {
@@ -62,28 +59,16 @@ inline bool write(const QString &path, QSize screen, const QList<QColor> &global
         }
         ColorMapObject *local = f.localMap.isEmpty() ? nullptr : makeMap(f.localMap);
         ok = ok
-            && EGifPutImageDesc(gif, f.left, f.top, f.width, f.height, f.interlaced, local)
+            && EGifPutImageDesc(
+                   gif, f.area.x(), f.area.y(), f.area.width(), f.area.height(), false, local)
                 == GIF_OK;
         GifFreeMapObject(local);
-
-        // Interlaced frames are stored in four passes of rows.
-        QList<int> order;
-        if (f.interlaced) {
-            const int start[] = { 0, 4, 2, 1 };
-            const int step[] = { 8, 8, 4, 2 };
-            for (int pass = 0; pass < 4; ++pass)
-                for (int y = start[pass]; y < f.height; y += step[pass])
-                    order.append(y);
-        } else {
-            for (int y = 0; y < f.height; ++y)
-                order.append(y);
-        }
-        QList<GifPixelType> row(f.width);
-        for (int y : order) {
-            for (int x = 0; x < f.width; ++x)
-                row[x] = GifPixelType(f.pixels.value(y * f.width + x));
-            if (ok)
-                ok = EGifPutLine(gif, row.data(), f.width) == GIF_OK;
+        const int width = f.area.width();
+        QList<GifPixelType> row(width);
+        for (int y = 0; ok && y < f.area.height(); ++y) {
+            for (int x = 0; x < width; ++x)
+                row[x] = GifPixelType(f.pixels.value(y * width + x));
+            ok = EGifPutLine(gif, row.data(), width) == GIF_OK;
         }
     }
     return EGifCloseFile(gif, &error) == GIF_OK && ok;
