@@ -118,48 +118,6 @@ private slots:
             QCOMPARE(line.size(), kRecordLength);
     }
 
-    void plainTextFilesLoad_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("utf-8 lf") << QByteArray("Viña Sol  2020\nAlbariño\n")
-                                  << QStringList{QStringLiteral("Viña Sol  2020"), QStringLiteral("Albariño")};
-        QTest::newRow("cp1252 crlf") << QByteArray("Vi\xf1" "a Sol\r\n\x80 caro \r\n")
-                                     << QStringList{QStringLiteral("Viña Sol"), QStringLiteral("€ caro ")};
-        QTest::newRow("blank lines kept in the image")
-            << QByteArray("a\n\nb") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
-        QTest::newRow("empty file") << QByteArray() << QStringList{};
-    }
-
-    void plainTextFilesLoad()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, expected);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("plain.Datos"));
-        writeAll(path, bytes);
-        QStringList lines;
-        QString error;
-        QVERIFY(readRecordFile(path, &lines, &error));
-        QCOMPARE(lines, expected);
-    }
-
-    void libreOfficeSampleReadsAsItsLines()
-    {
-        QStringList lines;
-        QString error;
-        QVERIFY(readRecordFile(QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos"), &lines, &error));
-        const QStringList expected = QString::fromUtf8(readAll(QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.lines.txt")))
-                                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(expected.size(), 3);
-        QStringList records;
-        for (const QString &l : lines) {
-            if (!l.isEmpty())
-                records << l;
-        }
-        QCOMPARE(records, expected);
-    }
-
     void damagedRtfIsNeverReadAsPlainText()
     {
         QTemporaryDir dir;
