@@ -7,7 +7,6 @@
 #include "platform/FormStyle.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QPushButton>
 
 TFormInicio::TFormInicio(QWidget *parent) : QDialog(parent)
@@ -21,19 +20,12 @@ void TFormInicio::FormCreate()
 {
     caveto::setupFixedForm(this, 231, 205);
 
-    myLabel3d1 = new TmyLabel3d(this);
-    myLabel3d1->setObjectName(QStringLiteral("myLabel3d1"));
-    myLabel3d1->setText(QStringLiteral("Caveto"));
     QFont title(QStringLiteral("Liberation Serif"));
     title.setPixelSize(30);
     title.setBold(true);
-    myLabel3d1->setFont(title);
-    QPalette palette = myLabel3d1->palette();
-    palette.setColor(QPalette::WindowText, caveto::tcolor(0x200080)); // burgundy
-    myLabel3d1->setPalette(palette);
-    myLabel3d1->setAStyle3D(TmyLabel3d::Raised3d);
-    myLabel3d1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    myLabel3d1->setGeometry(0, 2, 231, 38);
+    myLabel3d1 = make3dLabel(this, QStringLiteral("myLabel3d1"), QStringLiteral("Caveto"), title,
+                             caveto::tcolor(0x200080), TmyLabel3d::Raised3d,
+                             Qt::AlignHCenter | Qt::AlignTop, QRect(0, 2, 231, 38));
 
     GIFImage1 = new TGIFImage(this);
     GIFImage1->setObjectName(QStringLiteral("GIFImage1"));
@@ -52,18 +44,12 @@ void TFormInicio::FormCreate()
     connect(BEntrar, &QPushButton::clicked, this, &TFormInicio::BEntrar2Click);
     connect(BCancelar, &QPushButton::clicked, this, &TFormInicio::BCancelar2Click);
 
-    myLabel3d2 = new TmyLabel3d(this);
-    myLabel3d2->setObjectName(QStringLiteral("myLabel3d2"));
-    myLabel3d2->setText(QStringLiteral("Morvent Software"));
     QFont maker(QStringLiteral("Liberation Sans"));
     maker.setPixelSize(11);
     maker.setBold(true);
-    myLabel3d2->setFont(maker);
-    QPalette makerPalette = myLabel3d2->palette();
-    makerPalette.setColor(QPalette::WindowText, caveto::tcolor(caveto::colors::Navy));
-    myLabel3d2->setPalette(makerPalette);
-    myLabel3d2->setAlignment(Qt::AlignCenter);
-    myLabel3d2->setGeometry(0, 190, 231, 15);
+    myLabel3d2 = make3dLabel(this, QStringLiteral("myLabel3d2"), QStringLiteral("Morvent Software"),
+                             maker, caveto::tcolor(caveto::colors::Navy), TmyLabel3d::Normal3d,
+                             Qt::AlignCenter, QRect(0, 190, 231, 15));
 }
 
 void TFormInicio::showEvent(QShowEvent *event)
@@ -79,17 +65,7 @@ void TFormInicio::showEvent(QShowEvent *event)
 void TFormInicio::FormActivate()
 {
     caveto::computeAppFolder();
-    if (!GIFImage1)
-        return;
-    const QString path = caveto::apliGrafPath(QStringLiteral("CopasDeVino2.gif"));
-    if (QFile::exists(path)) {
-        GIFImage1->LoadFromFile(path);
-        GIFImage1->setLoop(true);
-        GIFImage1->setAnimate(true);
-    } else {
-        delete GIFImage1;
-        GIFImage1 = nullptr;
-    }
+    showOptionalGif(GIFImage1, caveto::apliGrafPath(QStringLiteral("CopasDeVino2.gif")));
 }
 
 void TFormInicio::BEntrar2Click()

@@ -703,22 +703,14 @@ void TFormCavetoPas::buildMenuPanel()
     GIFImage1->setGeometry(40, 30, 150, 130);
     GIFImage1->setCenter(true);
 
-    myLabel3d1 = new TmyLabel3d(PTeclasMenu);
-    myLabel3d1->setObjectName(QStringLiteral("myLabel3d1"));
-    myLabel3d1->setText(QStringLiteral("Morvent Software"));
-    {
-        QFont font(QStringLiteral("Liberation Serif"));
-        font.setPixelSize(22);
-        font.setBold(true);
-        font.setItalic(true);
-        myLabel3d1->setFont(font);
-        QPalette palette = myLabel3d1->palette();
-        palette.setColor(QPalette::WindowText, caveto::tcolor(caveto::colors::Navy));
-        myLabel3d1->setPalette(palette);
-    }
-    myLabel3d1->setAStyle3D(TmyLabel3d::Raised3d);
-    myLabel3d1->setAlignment(Qt::AlignCenter);
-    myLabel3d1->setGeometry(0, 172, 422, 34);
+    QFont makerFont(QStringLiteral("Liberation Serif"));
+    makerFont.setPixelSize(22);
+    makerFont.setBold(true);
+    makerFont.setItalic(true);
+    myLabel3d1 = make3dLabel(PTeclasMenu, QStringLiteral("myLabel3d1"),
+                             QStringLiteral("Morvent Software"), makerFont,
+                             caveto::tcolor(caveto::colors::Navy), TmyLabel3d::Raised3d,
+                             Qt::AlignCenter, QRect(0, 172, 422, 34));
 
     struct ModeButton {
         QToolButton **button;
@@ -812,20 +804,8 @@ void TFormCavetoPas::enterMenuState()
 void TFormCavetoPas::FormActivate()
 {
     caveto::computeAppFolder();
-    if (!GIFImage1)
-        return;
-    const QString path = caveto::apliGrafPath(QStringLiteral("Caveto3.gif"));
-    if (QFile::exists(path)) {
-        if (GIFImage1->FileName() != path) {
-            GIFImage1->LoadFromFile(path);
-            GIFImage1->setLoop(true);
-            GIFImage1->setAnimate(true);
-        }
-    } else {
-        // The picture is optional; once found missing it stays out.
-        delete GIFImage1;
-        GIFImage1 = nullptr;
-    }
+    // The picture is optional; once found missing it stays out.
+    showOptionalGif(GIFImage1, caveto::apliGrafPath(QStringLiteral("Caveto3.gif")));
 }
 
 void TFormCavetoPas::changeEvent(QEvent *event)

@@ -268,3 +268,19 @@ void TGIFImage::paintEvent(QPaintEvent *)
         painter.drawImage(QPoint(0, 0), image);
     }
 }
+
+void showOptionalGif(TGIFImage *&gif, const QString &path)
+{
+    if (!gif)
+        return;
+    if (!QFileInfo(path).isFile()) {
+        delete gif;
+        gif = nullptr;
+        return;
+    }
+    if (gif->FileName() == path)
+        return;
+    gif->LoadFromFile(path);
+    gif->setLoop(true);
+    gif->setAnimate(true);
+}

@@ -100,3 +100,8 @@ private:
     bool m_tile = false;
     QTimer *m_timer = nullptr;
 };
+
+// A picture the window can do without: an existing file is loaded (once) and
+// played in a loop; a missing one removes the control for good and leaves
+// `gif` null.
+void showOptionalGif(TGIFImage *&gif, const QString &path);

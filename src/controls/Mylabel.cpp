@@ -162,3 +162,19 @@ void TmyLabel3d::endTracking()
     m_tracking = false;
     emit OnMouseOut();
 }
+
+TmyLabel3d *make3dLabel(QWidget *parent, const QString &name, const QString &caption,
+                        const QFont &font, const QColor &colour, TmyLabel3d::T3DEffect effect,
+                        Qt::Alignment alignment, const QRect &geometry)
+{
+    auto *label = new TmyLabel3d(caption, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAStyle3D(effect);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    return label;
+}
