@@ -19,8 +19,8 @@ deps:
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  if [ "$$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi; \
-	  $$SUDO apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $$SUDO -E apt-get install -y -qq --no-install-recommends $$missing; \
+	  $$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
 configure: deps
