@@ -9,8 +9,10 @@ namespace caveto {
 
 int runProgram(QApplication &app)
 {
+    // No display name: Qt would append it to every window title, and the
+    // titles ("Caveto Error.", " Caveto   AVISO.") tell the user what each
+    // window is.
     QApplication::setApplicationName(QStringLiteral("Caveto"));
-    QApplication::setApplicationDisplayName(QStringLiteral(" Caveto 2.5"));
     applyApplicationLook();
     TFormCavetoPas window;
     if (window.cancelled())

@@ -30,6 +30,9 @@ TFormAvisoProg::TFormAvisoProg(TFormCavetoPas *main, QWidget *parent)
     BSi->setGeometry(8, 100, 84, 32);
     BNo->setGeometry(98, 100, 84, 32);
     BCancelar->setGeometry(189, 100, 84, 32);
+    // Enter presses the button holding the focus; "Si" is the default.
+    for (QPushButton *b : {BSi, BNo, BCancelar})
+        b->setAutoDefault(true);
     BSi->setDefault(true);
     BSi->setFocus();
 

@@ -38,10 +38,12 @@ TFormBaja::TFormBaja(TFormCavetoPas *main, QWidget *parent)
                                  QStringLiteral("BCancelar"));
     BBajaSi->setGeometry(120, 134, 96, 34);
     BBajaNo->setGeometry(229, 134, 96, 34);
-    // Enter accepts even while "&Cancelar" holds the focus.
-    BBajaSi->setDefault(true);
+    // Enter presses the button holding the focus, and "&Aceptar" only while
+    // no other button has it: the window opens on "&Cancelar", so Enter alone
+    // never deletes. Escape cancels.
     BBajaSi->setAutoDefault(true);
-    BBajaNo->setAutoDefault(false);
+    BBajaNo->setAutoDefault(true);
+    BBajaSi->setDefault(true);
 
     connect(BBajaSi, &QPushButton::clicked, this, &TFormBaja::BBajaSiClick);
     connect(BBajaNo, &QPushButton::clicked, this, &TFormBaja::BBajaNoClick);

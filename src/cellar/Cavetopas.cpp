@@ -26,6 +26,7 @@
 #include "tasting/CataVista.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -41,6 +42,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QStyledItemDelegate>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QTimer>
@@ -61,11 +63,27 @@ constexpr int kClientWidth = 683;
 constexpr int kClientHeight = 371;
 
 // The record list shows whole record lines in a fixed-pitch font: the first
-// 66 columns are what fits, read as written, without an ellipsis.
+// 66 columns (name, vintage, appellation) are what it shows, read as written,
+// without an ellipsis and without the start of the next column.
+constexpr int kListColumns = 66;
+
 class RecordListCombo : public QComboBox
 {
 public:
     using QComboBox::QComboBox;
+
+    // Where the first column's text starts, in the combo's own coordinates.
+    int textLeft() const
+    {
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                       this).left()
+            + 2;
+    }
+    // The width of one column of the fixed-pitch font, unrounded, so that
+    // column 37 is where the text puts it.
+    qreal columnWidth() const { return QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')); }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -73,7 +91,7 @@ protected:
         QStylePainter painter(this);
         QStyleOptionComboBox option;
         initStyleOption(&option);
-        const QString text = option.currentText;
+        const QString text = option.currentText.left(kListColumns);
         option.currentText.clear();
         painter.drawComplexControl(QStyle::CC_ComboBox, option);
         const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
@@ -81,8 +99,47 @@ protected:
         painter.setClipRect(field);
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::Text));
-        painter.drawText(field.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter.drawText(QRect(textLeft(), field.top(), field.right() - textLeft(), field.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, text);
     }
+};
+
+// The open list draws each line's first 66 columns exactly under the closed
+// field's text, whatever frame the popup adds.
+class RecordListDelegate : public QStyledItemDelegate
+{
+public:
+    RecordListDelegate(RecordListCombo *combo, QAbstractItemView *view)
+        : QStyledItemDelegate(view), m_combo(combo), m_view(view)
+    {
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        plain.text.clear();
+        const QWidget *widget = plain.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, widget);
+
+        const int left = m_combo->mapToGlobal(QPoint(m_combo->textLeft(), 0)).x()
+            - m_view->viewport()->mapToGlobal(QPoint(0, 0)).x();
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setFont(m_combo->font());
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(QRect(left, option.rect.top(), option.rect.right() - left,
+                                option.rect.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString().left(kListColumns));
+        painter->restore();
+    }
+
+private:
+    RecordListCombo *m_combo;
+    QAbstractItemView *m_view;
 };
 
 // The record list drops down as a plain list box the width of the field:
@@ -414,20 +471,24 @@ void TFormCavetoPas::buildRecordPanels()
     listFont.setStyleHint(QFont::TypeWriter);
     listFont.setBold(true);
     listFont.setPixelSize(13);
-    const int charWidth = QFontMetrics(listFont).horizontalAdvance(QLatin1Char('M'));
     const int listLeft = 4;
-    const int textLeft = listLeft + 5;
-    caveto::makeLabel(PCSalida, QStringLiteral("LNombreDelVino"), QStringLiteral("Nombre del Vino"),
-                      textLeft, 3);
-    caveto::makeLabel(PCSalida, QStringLiteral("LAno"), QStringLiteral("Año"),
-                      textLeft + (caveto::fieldColumn(Field::Cosecha) - 1) * charWidth, 3);
-    caveto::makeLabel(PCSalida, QStringLiteral("LDenominacion"), QStringLiteral("Denominación de Origen"),
-                      textLeft + (caveto::fieldColumn(Field::DenoOrigen) - 1) * charWidth, 3);
 
-    Csalida = new RecordListCombo(PCSalida);
+    auto *recordList = new RecordListCombo(PCSalida);
+    Csalida = recordList;
     Csalida->setObjectName(QStringLiteral("Csalida"));
     Csalida->setFont(listFont);
     Csalida->setGeometry(listLeft, 19, 540, 24);
+
+    // The headings stand over the columns as the list draws them.
+    auto heading = [&](const char *name, const QString &caption, Field field) {
+        const qreal x = listLeft + recordList->textLeft()
+            + (caveto::fieldColumn(field) - 1) * recordList->columnWidth();
+        caveto::makeLabel(PCSalida, QString::fromLatin1(name), caption, qRound(x), 3);
+    };
+    heading("LNombreDelVino", QStringLiteral("Nombre del Vino"), Field::NombreVino);
+    heading("LAno", QStringLiteral("Año"), Field::Cosecha);
+    heading("LDenominacion", QStringLiteral("Denominación de Origen"), Field::DenoOrigen);
+
     Csalida->setMaxVisibleItems(14);
     Csalida->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_recordModel = new QStringListModel(this);
@@ -441,6 +502,7 @@ void TFormCavetoPas::buildRecordPanels()
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setFont(listFont);
     Csalida->setView(view);
+    Csalida->setItemDelegate(new RecordListDelegate(recordList, view));
     caveto::setFieldColor(Csalida, caveto::colors::CampoNormal);
     connect(Csalida, &QComboBox::activated, this, [this](int) { CsalidaChange(); });
     m_exitWatcher->watchEntry(Csalida, [this] { CsalidaChange(); });
@@ -998,6 +1060,7 @@ void TFormCavetoPas::ClearRecordFields()
 
 void TFormCavetoPas::ShowRecord()
 {
+    ++m_showRecordRuns;
     // Edits of the shown record are saved or dropped before anything else is
     // shown (a form typed while no record was shown has nowhere to go).
     if (ModoActual == kModoModi && recordSelected() && m_shownRow >= 0) {
@@ -1161,12 +1224,14 @@ void TFormCavetoPas::BMenuCons2Click()
 
 void TFormCavetoPas::focusRecordList()
 {
-    // Taking the focus shows the selected record; a list that already has
-    // the focus shows it at once.
-    if (Csalida->hasFocus())
+    // Taking the focus shows the selected record. Right after a modal window
+    // the main window may not be active yet, and the focus then only arrives
+    // with the activation, which is not a move into the list: the record is
+    // shown here whenever the focus did not show it.
+    const int shown = m_showRecordRuns;
+    Csalida->setFocus(Qt::OtherFocusReason);
+    if (m_showRecordRuns == shown)
         ShowRecord();
-    else
-        Csalida->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormCavetoPas::BMenuClick()
@@ -1301,7 +1366,7 @@ void TFormCavetoPas::EstanteExit()
     valueFieldExit(3);
 }
 
-void TFormCavetoPas::CompruebaFechaCompra()
+bool TFormCavetoPas::CompruebaFechaCompra()
 {
     const caveto::DateCheck check =
         caveto::checkDate(FCompraDD->text(), FCompraMM->text(), FCompraYY->text());
@@ -1328,6 +1393,29 @@ void TFormCavetoPas::CompruebaFechaCompra()
         FCompraYY->setFocus();
         break;
     }
+    return check.error == caveto::DateCheck::None;
+}
+
+bool TFormCavetoPas::checkPendingField()
+{
+    // A command run from the keyboard, or the save question asked on
+    // closing, never moved the focus out of the field being typed in, so its
+    // exit rule has not run yet: run it now, and let a refused date stop the
+    // command before anything is stored.
+    QWidget *field = focusWidget();
+    while (field && field != this && !m_exitWatcher->isWatched(field))
+        field = field->parentWidget();
+    if (!field || field == this)
+        return true;
+    for (QWidget *dated : {static_cast<QWidget *>(FCompraDD), static_cast<QWidget *>(FCompraMM),
+                           static_cast<QWidget *>(FCompraYY), static_cast<QWidget *>(Precio),
+                           static_cast<QWidget *>(Grados), static_cast<QWidget *>(TempeINI),
+                           static_cast<QWidget *>(TempeFin)}) {
+        if (field == dated)
+            return CompruebaFechaCompra();
+    }
+    m_exitWatcher->runExit(field);
+    return true;
 }
 
 void TFormCavetoPas::FCompraDDExit()

@@ -192,7 +192,8 @@ public:
     void UpdateRecordCounter();
     void CheckNewValue();
     bool CompruebaObligatorios();
-    void CompruebaFechaCompra();
+    // False when the date was refused (its message shown, the field emptied).
+    bool CompruebaFechaCompra();
 
     // The fields of the window and the tasting fields as one record.
     caveto::CellarRecord currentFields() const;
@@ -297,6 +298,7 @@ private:
     void percentageExit(int which);
     bool tastingRefused();
     void focusRecordList();
+    bool checkPendingField();
     template <class Form> void openTasting(const QString &caption);
     void refreshPhotoLed();
     void setRecordButtonsEnabled(bool enabled);
@@ -316,4 +318,6 @@ private:
     // The row of the record the fields show (-1 for none); the modify command
     // replaces this record even when the list's selection has just moved.
     int m_shownRow = -1;
+    // Counts the records shown, so a focus move can tell whether it showed one.
+    int m_showRecordRuns = 0;
 };

@@ -259,6 +259,8 @@ void TFormCavetoPas::BAltaClick()
 
 bool TFormCavetoPas::runAdd()
 {
+    if (!checkPendingField())
+        return false;
     if (!CompruebaObligatorios())
         return false;
     applySinDatosDefaults();
@@ -295,6 +297,8 @@ void TFormCavetoPas::BModificaClick()
 
 bool TFormCavetoPas::runModify()
 {
+    if (!checkPendingField())
+        return false;
     // The record the fields show, even when the list's selection has moved.
     const int row = m_shownRow;
     if (row < 0 || row >= m_recordList.size()) {
@@ -380,7 +384,9 @@ void TFormCavetoPas::BBajaClick()
         BuildValueLists();
         NuevoValor.fill(QStringLiteral("N"));
     }
-    Csalida->setFocus();
+    // The list shows no record after a delete: the record's buttons and its
+    // bottle-count colour go with it.
+    focusRecordList();
 }
 
 void TFormCavetoPas::deleteSelectedRecord()

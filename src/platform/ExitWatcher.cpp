@@ -28,6 +28,21 @@ void ExitWatcher::watchEntry(QWidget *field, std::function<void()> onEntry)
     field->installEventFilter(this);
 }
 
+bool ExitWatcher::isWatched(const QWidget *field) const
+{
+    const auto it = m_fields.constFind(const_cast<QWidget *>(field));
+    return it != m_fields.cend() && it->onExit;
+}
+
+void ExitWatcher::runExit(QWidget *field)
+{
+    const auto it = m_fields.constFind(field);
+    if (it == m_fields.cend() || !it->onExit)
+        return;
+    auto onExit = it->onExit;
+    onExit();
+}
+
 bool ExitWatcher::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)

@@ -22,6 +22,11 @@ public:
     // Runs when the field gets the focus by a real move (the list's entry).
     void watchEntry(QWidget *field, std::function<void()> onEntry);
 
+    bool isWatched(const QWidget *field) const;
+    // Runs a field's exit rule while the focus stays in it (a command started
+    // from the keyboard, or a window closing).
+    void runExit(QWidget *field);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QTimer>
@@ -12,21 +13,84 @@ namespace caveto {
 
 namespace {
 DialogScript *g_script = nullptr;
+
+// A mouse press first moves the focus, and the control being left may run a
+// check that opens a message or a question; only then does the press reach
+// the control under the pointer. Once that window has closed, the press must
+// not go on to open a list or push a button the user never got to click, so
+// it is dropped. The guard is armed only until the event loop next runs.
+class InterruptedPressGuard : public QObject
+{
+public:
+    static InterruptedPressGuard &instance()
+    {
+        static auto *guard = [] {
+            auto *g = new InterruptedPressGuard;
+            qApp->installEventFilter(g);
+            return g;
+        }();
+        return *guard;
+    }
+
+    void arm()
+    {
+        m_armed = true;
+        QTimer::singleShot(0, this, [this] { m_armed = false; });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_armed || !watched->isWidgetType())
+            return false;
+        if (event->type() != QEvent::MouseButtonPress
+            && event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        m_armed = false;
+        return true;
+    }
+
+private:
+    bool m_armed = false;
+};
+
+// True while a mouse button is down: a window opened now interrupts a press.
+bool insideMousePress()
+{
+    return QGuiApplication::mouseButtons() != Qt::NoButton;
 }
+
+void dropInterruptedPress(bool interrupted)
+{
+    if (interrupted && qApp)
+        InterruptedPressGuard::instance().arm();
+}
+} // namespace
 
 void showMessage(const QString &title, const QString &text, QWidget *parent)
 {
+    const bool interrupted = insideMousePress();
     if (g_script) {
         g_script->messages.append({title, text});
-        return;
+    } else {
+        QPointer<QWidget> previous = QApplication::activeWindow();
+        if (!previous && parent)
+            previous = parent->window();
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
+                        parent ? parent : previous.data());
+        box.setObjectName(QStringLiteral("MessageBox"));
+        box.exec();
+        // The window the message interrupted is active again, so the focus
+        // the check gave its field takes effect.
+        if (previous && previous->isVisible())
+            previous->activateWindow();
     }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
-                    parent ? parent : QApplication::activeWindow());
-    box.exec();
+    dropInterruptedPress(interrupted);
 }
 
 int execModal(QDialog *dialog)
 {
+    const bool interrupted = insideMousePress();
     if (g_script) {
         const QString name = QString::fromLatin1(dialog->metaObject()->className());
         g_script->opened.append(name);
@@ -53,6 +117,7 @@ int execModal(QDialog *dialog)
     const int result = dialog->exec();
     if (previous && previous->isVisible() && previous != dialog)
         previous->activateWindow();
+    dropInterruptedPress(interrupted);
     return result;
 }
 

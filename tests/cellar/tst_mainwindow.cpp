@@ -580,10 +580,7 @@ private slots:
         QCOMPARE(f.fileLines().size(), 3);
         QVERIFY(QFile::exists(riojaNotes));
 
-        // Enter accepts.
-        f.script->onNext(QStringLiteral("TFormBaja"), [](QDialog *d) {
-            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
-        });
+        f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
         QTest::mouseClick(w->BBaja, Qt::LeftButton);
         QCOMPARE(w->RespuestaBaja, QStringLiteral("S"));
         QCOMPARE(f.fileLines(), (QStringList{toro1, toro2}));

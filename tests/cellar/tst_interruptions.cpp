@@ -1,0 +1,341 @@
+// Flows where a check's message or the save question opens in the middle of
+// a mouse press, with real presses and real modal windows: the press must not
+// go on to act once the window has closed, the focus goes where the check
+// puts it, and nothing refused is ever stored.
+
+#include "support/CavetoFixture.h"
+#include "support/RealDialogs.h"
+
+#include "controls/Numedit.h"
+#include "platform/Colors.h"
+#include "platform/FormStyle.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using caveto::Field;
+
+namespace {
+
+QString record(const QString &name, const QString &year, const QString &deno,
+               const QString &bottles = QStringLiteral("6"))
+{
+    caveto::CellarRecord r;
+    r[Field::NombreVino] = name;
+    r[Field::Cosecha] = year;
+    r[Field::DenoOrigen] = deno;
+    r[Field::Vino] = QStringLiteral("Tinto");
+    r[Field::TipoVino] = QStringLiteral("Crianza");
+    r[Field::Estante] = QStringLiteral("A-1");
+    r[Field::Precio] = QStringLiteral("12,50");
+    r[Field::NumBotellas] = bottles;
+    r[Field::EFichero] = QStringLiteral("5122026101010100");
+    r.pad();
+    return r.buildLine();
+}
+
+// Starts with two wines and real dialogs from then on.
+void startWithTwoWines(CavetoFixture &f)
+{
+    f.writeDataFile({record(QStringLiteral("Pago de Carraovejas"), QStringLiteral("2015"),
+                            QStringLiteral("Ribera del Duero"), QStringLiteral("0")),
+                     record(QStringLiteral("Pesquera"), QStringLiteral("2016"),
+                            QStringLiteral("Ribera del Duero"))});
+    f.start();
+    f.script.reset();
+}
+
+void pick(TFormCavetoPas *w, int row)
+{
+    moveFocus(w->Csalida);
+    while (w->Csalida->currentIndex() < row)
+        QTest::keyClick(w->Csalida, Qt::Key_Down);
+}
+
+void typeIntoFocus(const QString &text)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    typeText(focus, text);
+}
+
+// The leftmost and rightmost columns holding dark ink inside `area`.
+QPair<int, int> inkSpan(const QImage &image, QRect area)
+{
+    int left = -1, right = -1;
+    area = area.intersected(image.rect());
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 90) {
+                if (left < 0)
+                    left = x;
+                right = x;
+                break;
+            }
+        }
+    }
+    return {left, right};
+}
+
+int labelInkLeft(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    return label->mapTo(label->window(), QPoint(inkSpan(image, image.rect()).first, 0)).x();
+}
+
+} // namespace
+
+class TestInterruptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+
+    // The save question opened by a press on the list's arrow: "Cancelar"
+    // keeps the edits and the focus goes to the name; the list never opens,
+    // so the next key is typed into the name and picks no other wine.
+    void listPressStoppedBySaveQuestion()
+    {
+        CavetoFixture f;
+        startWithTwoWines(f);
+        TFormCavetoPas *w = f.window.get();
+        QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
+        pick(w, 1);
+        typeInto(w->Precio, QStringLiteral("9"));
+
+        ModalRobot robot;
+        robot.press(QStringLiteral("BCancelar"));
+        realClickArrow(w->Csalida);
+        QCOMPARE(robot.seen.size(), 1);
+        QCOMPARE(robot.seen[0].className, QStringLiteral("TFormAvisoProg"));
+        QVERIFY(!w->Csalida->view()->isVisible());
+        QTRY_VERIFY(w->NombreVino->hasFocus());
+        typeIntoFocus(QStringLiteral("v"));
+        QCOMPARE(w->NombreVino->text(), QStringLiteral("Pesquerav"));
+        QCOMPARE(w->Csalida->currentIndex(), 1);
+        QCOMPARE(w->Precio->text(), QStringLiteral("9"));
+        QVERIFY(robot.unexpected.isEmpty());
+    }
+
+    // A refused day ends a press on another list or on a button: the message
+    // once, then the focus back in the day field and nothing else.
+    void pressStoppedByDateMessage_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("Estante arrow") << QStringLiteral("Estante");
+        QTest::newRow("Datos button") << QStringLiteral("BDatos");
+        QTest::newRow("Alta button") << QStringLiteral("BAlta");
+    }
+    void pressStoppedByDateMessage()
+    {
+        QFETCH(QString, target);
+        CavetoFixture f;
+        startWithTwoWines(f);
+        TFormCavetoPas *w = f.window.get();
+        const QByteArray before = f.fileBytes();
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        typeInto(w->NombreVino, QStringLiteral("Viña Tondonia"));
+        typeInto(w->Cosecha, QStringLiteral("2004"));
+        typeInto(w->DenoOrigen, QStringLiteral("Rioja"));
+        typeInto(w->FCompraDD, QStringLiteral("32"));
+
+        ModalRobot robot;
+        robot.press();
+        QWidget *control = w->findChild<QWidget *>(target);
+        QVERIFY(control);
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            realClickArrow(combo);
+        else
+            realClick(control);
+
+        QCOMPARE(robot.seen.size(), 1);
+        QCOMPARE(robot.seen[0].title, QStringLiteral("Caveto Error"));
+        QCOMPARE(robot.seen[0].text, QStringLiteral("Campo ( Dia de Compra ) Erroneo"));
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            QVERIFY(!combo->view()->isVisible());
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            QVERIFY(!button->isDown());
+        QTRY_VERIFY(w->FCompraDD->hasFocus());
+        typeIntoFocus(QStringLiteral("5"));
+        QCOMPARE(w->FCompraDD->text(), QStringLiteral("5"));
+        QCOMPARE(f.fileBytes(), before);
+        QVERIFY(robot.unexpected.isEmpty());
+    }
+
+    // Closing the window, or adding from the keyboard, while the day field
+    // still holds a refused day: the day check runs first and nothing is
+    // stored.
+    void refusedDateIsNeverStored_data()
+    {
+        QTest::addColumn<bool>("byClosing");
+        QTest::newRow("closing, Si") << true;
+        QTest::newRow("Alt+A") << false;
+    }
+    void refusedDateIsNeverStored()
+    {
+        QFETCH(bool, byClosing);
+        CavetoFixture f;
+        startWithTwoWines(f);
+        TFormCavetoPas *w = f.window.get();
+        const QByteArray before = f.fileBytes();
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        typeInto(w->NombreVino, QStringLiteral("Viña Tondonia"));
+        typeInto(w->Cosecha, QStringLiteral("2004"));
+        typeInto(w->DenoOrigen, QStringLiteral("Rioja"));
+        typeInto(w->FCompraDD, QStringLiteral("45"));
+
+        ModalRobot robot;
+        if (byClosing) {
+            robot.press(QStringLiteral("BSi"));
+            robot.press();
+            w->close();
+        } else {
+            robot.press();
+            QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        }
+        QTRY_COMPARE(robot.seen.size(), byClosing ? 2 : 1);
+        QCOMPARE(robot.seen.last().text, QStringLiteral("Campo ( Dia de Compra ) Erroneo"));
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->ModoActual, QStringLiteral("ALTA"));
+        QCOMPARE(f.fileBytes(), before);
+        QCOMPARE(w->FCompraDD->text(), QString());
+        QCOMPARE(w->NombreVino->text(), QStringLiteral("Viña Tondonia"));
+        QTRY_VERIFY(w->FCompraDD->hasFocus());
+
+        // A valid day is then stored as typed.
+        typeText(w->FCompraDD, QStringLiteral("5"));
+        realClick(w->BAlta);
+        QCOMPARE(f.fileLines().size(), 3);
+        QCOMPARE(caveto::CellarRecord::parse(f.fileLines().last())[Field::FCompraDD],
+                 QStringLiteral("05"));
+        QVERIFY(robot.unexpected.isEmpty());
+    }
+
+    // A wine typed into a list and added from the keyboard joins the list
+    // just as when the focus had left the field.
+    void newValueTypedLastJoinsItsList()
+    {
+        CavetoFixture f;
+        startWithTwoWines(f);
+        TFormCavetoPas *w = f.window.get();
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        typeInto(w->NombreVino, QStringLiteral("Viña Tondonia"));
+        typeInto(w->Cosecha, QStringLiteral("2004"));
+        typeInto(w->DenoOrigen, QStringLiteral("Rioja"));
+        QVERIFY(w->DenoOrigen->hasFocus());
+        QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        // A mnemonic presses its button after a short animation.
+        QTRY_COMPARE(f.fileLines().size(), 3);
+        QCOMPARE(w->valueList(0).size(), 2);
+        QCOMPARE(w->LContDenominacion->text(), QStringLiteral("2"));
+    }
+
+    // Enter in the delete confirmation presses the button holding the focus:
+    // the window opens on "&Cancelar", so Enter keeps the wine, as Escape
+    // does; Enter on "&Aceptar" deletes it.
+    void deleteConfirmationKeys()
+    {
+        CavetoFixture f;
+        startWithTwoWines(f);
+        TFormCavetoPas *w = f.window.get();
+        const QByteArray before = f.fileBytes();
+        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
+        pick(w, 1);
+
+        ModalRobot robot;
+        robot.keys({Qt::Key_Return});
+        robot.keys({Qt::Key_Escape});
+        realClick(w->BBaja);
+        realClick(w->BBaja);
+        QCOMPARE(robot.seen.size(), 2);
+        QCOMPARE(f.fileBytes(), before);
+        QCOMPARE(w->RespuestaBaja, QStringLiteral("N"));
+
+        robot.keys({Qt::Key_Backtab, Qt::Key_Return});
+        realClick(w->BBaja);
+        QCOMPARE(robot.seen.size(), 3);
+        QCOMPARE(f.fileLines().size(), 1);
+        QCOMPARE(w->RespuestaBaja, QStringLiteral("S"));
+        QVERIFY(robot.unexpected.isEmpty());
+    }
+
+    // After a delete no record is shown: the record's buttons are off and an
+    // empty bottle count is painted normally, whatever the deleted wine had.
+    void deleteLeavesNoRecordShown()
+    {
+        CavetoFixture f;
+        startWithTwoWines(f);
+        TFormCavetoPas *w = f.window.get();
+        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
+        pick(w, 0);
+        QCOMPARE(w->NombreVino->text(), QStringLiteral("Pago de Carraovejas"));
+        QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoAviso);
+        QVERIFY(w->BDatos->isEnabled());
+
+        ModalRobot robot;
+        robot.press(QStringLiteral("BBajaSi"));
+        realClick(w->BBaja);
+        QCOMPARE(f.fileLines().size(), 1);
+        QTRY_VERIFY(!w->BBaja->isEnabled());
+        for (QPushButton *b : {w->BDatos, w->BVista, w->BOlfato, w->BGusto, w->BConjunto,
+                               w->BEditor, w->BImagen})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        QCOMPARE(w->NumBotellas->text(), QString());
+        QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoNormal);
+        QVERIFY(robot.unexpected.isEmpty());
+    }
+
+    // The headings stand over the columns as the list draws them, and the
+    // open list shows the first 66 columns under the closed field's text.
+    void listHeadingsAndColumns()
+    {
+        CavetoFixture f;
+        startWithTwoWines(f);
+        TFormCavetoPas *w = f.window.get();
+        QTest::mouseClick(w->BMenuCons, Qt::LeftButton);
+        pick(w, 0);
+        const QImage closed = w->Csalida->grab().toImage();
+        const int mid = closed.height() / 2;
+        const QRect textBand(0, mid - 7, closed.width() - 24, 14);
+        const int nameLeft = inkSpan(closed, textBand).first;
+        // Both names start with the same letter, so their ink starts alike.
+        const qreal column = QFontMetricsF(w->Csalida->font()).horizontalAdvance(QLatin1Char('M'));
+        auto inkFromColumn = [&](const QImage &image, int origin, int band, int col) {
+            const int from = origin + qRound((col - 1) * column) - 2;
+            return inkSpan(image, QRect(from, band - 7, qRound(2 * column), 14)).first;
+        };
+        const int origin = nameLeft - 1;
+        const int yearLeft = inkFromColumn(closed, origin, mid, 32);
+        const int denoLeft = inkFromColumn(closed, origin, mid, 37);
+        QVERIFY(nameLeft > 0 && yearLeft > 0 && denoLeft > 0);
+        const int listX = w->Csalida->mapTo(w, QPoint(0, 0)).x();
+        auto heading = [w](const char *name) { return w->findChild<QLabel *>(QLatin1String(name)); };
+        QVERIFY(qAbs(labelInkLeft(heading("LNombreDelVino")) - (listX + nameLeft)) <= 2);
+        QVERIFY(qAbs(labelInkLeft(heading("LAno")) - (listX + yearLeft)) <= 2);
+        QVERIFY(qAbs(labelInkLeft(heading("LDenominacion")) - (listX + denoLeft)) <= 2);
+
+        w->Csalida->showPopup();
+        QTRY_VERIFY(w->Csalida->view()->isVisible());
+        QWidget *viewport = w->Csalida->view()->viewport();
+        const QImage open = viewport->grab().toImage();
+        // The second row: the first is selected, drawn light on dark.
+        const QRect firstRow = w->Csalida->view()->visualRect(w->Csalida->model()->index(1, 0));
+        const QPair<int, int> row = inkSpan(open, firstRow);
+        const int openLeft = viewport->mapToGlobal(QPoint(row.first, 0)).x();
+        QVERIFY(qAbs(openLeft - w->Csalida->mapToGlobal(QPoint(nameLeft, 0)).x()) <= 1);
+        // Column 68 onwards ("Tinto") is not shown, not even its first letter.
+        QVERIFY(row.second > row.first + qRound(40 * column));
+        const QRect beyond(row.first + qRound(66 * column) + 1, firstRow.top(), open.width(),
+                           firstRow.height());
+        QCOMPARE(inkSpan(open, beyond).first, -1);
+        w->Csalida->hidePopup();
+    }
+};
+
+QTEST_MAIN(TestInterruptions)
+#include "tst_interruptions.moc"
