@@ -1,5 +1,7 @@
 #include "app/Globals.h"
 
+#include "cellar/NotesFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
@@ -53,9 +55,9 @@ QString dataFilePath()
     return dataFolderPath() + QDir::separator() + QStringLiteral("Caveto20.Datos");
 }
 
-QString notesFilePath(const QString &fileName)
+QString notesFilePathFor(const QString &notesName)
 {
-    return dataFolderPath() + QDir::separator() + fileName;
+    return notesFileIn(dataFolderPath(), notesName);
 }
 
 QString apliGrafPath(const QString &fileName)

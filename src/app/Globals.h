@@ -41,7 +41,9 @@ void setAppFolderOverride(const QString &folder);
 // File paths under the application folder, joined with the platform separator.
 QString dataFolderPath();        // AppFolder + "Datos"
 QString dataFilePath();          // AppFolder + "Datos/Caveto20.Datos"
-QString notesFilePath(const QString &fileName);    // AppFolder + "Datos/" + fileName
+// The notes file of a record's notes name, or an empty string when the name
+// could reach outside the data folder (such a record has no notes file).
+QString notesFilePathFor(const QString &notesName);
 QString apliGrafPath(const QString &fileName);       // AppFolder + "ApliGraf/" + name
 
 // The status-bar clock: the time in the locale's long format with seconds

@@ -221,7 +221,7 @@ QString TFormCavetoPas::newNotesName() const
         used.insert(caveto::trimBlanks(caveto::columnText(line, Field::EFichero)));
     used.insert(caveto::trimBlanks(Valor_Editor->text()));
     for (int guard = 0; guard < 100000; ++guard) {
-        if (!used.contains(name) && !QFile::exists(caveto::notesFilePath(name + QStringLiteral(".txt"))))
+        if (!used.contains(name) && !QFile::exists(caveto::notesFilePathFor(name)))
             break;
         name = caveto::nextNotesName(name);
     }
@@ -230,9 +230,9 @@ QString TFormCavetoPas::newNotesName() const
 
 void TFormCavetoPas::deleteNotesFile(const QString &notesName)
 {
-    const QString fileName = (notesName + QStringLiteral(".txt")).left(20);
-    const QString path = caveto::notesFilePath(fileName);
-    if (QFile::exists(path))
+    // A name that could reach outside the data folder names no notes file.
+    const QString path = caveto::notesFilePathFor(notesName);
+    if (!path.isEmpty() && QFile::exists(path))
         QFile::remove(path);
 }
 

@@ -628,6 +628,33 @@ private slots:
         QVERIFY(QFile::exists(shared));
     }
 
+    // A notes name edited to climb out of the data folder names no notes
+    // file: deleting its record leaves the file outside alone.
+    void notesNameOutsideTheDataFolderIsNeverDeleted()
+    {
+        CavetoFixture f;
+        caveto::CellarRecord crafted =
+            caveto::CellarRecord::parse(line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Toro")));
+        crafted[Field::EFichero] = QStringLiteral("../victim0000000");
+        crafted.pad();
+        f.writeDataFile({crafted.buildLine()});
+        const QString victim = f.dir.filePath(QStringLiteral("victim0000000.txt"));
+        QFile outside(victim);
+        QVERIFY(outside.open(QIODevice::WriteOnly));
+        outside.write("keep");
+        outside.close();
+        f.start();
+        TFormCavetoPas *w = f.window.get();
+        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
+        pickRow(w, 0);
+        QCOMPARE(w->EFichero->text(), QStringLiteral("../victim0000000"));
+        f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
+        QTest::mouseClick(w->BBaja, Qt::LeftButton);
+        QCOMPARE(f.fileLines(), QStringList());
+        QVERIFY(outside.open(QIODevice::ReadOnly));
+        QCOMPARE(outside.readAll(), QByteArray("keep"));
+    }
+
     void recordShowsItsSummaryAndPhotoLed()
     {
         CavetoFixture f;

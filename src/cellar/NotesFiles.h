@@ -1,0 +1,23 @@
+#pragma once
+// The notes file of a record: "<data folder>/<notes name>.txt". The notes
+// name comes from the record file, which another program or a person may
+// have edited, so it is checked before any file is opened, written or
+// deleted under its name: only a name that cannot leave the data folder
+// names a notes file.
+
+#include <QString>
+#include <QStringView>
+
+namespace caveto {
+
+// True for a notes name the program makes (16 digits) or has always read:
+// up to 16 characters once the blanks around it are removed, none of them a
+// path separator, a drive colon or a control character, and no "..".
+bool isUsableNotesName(QStringView notesName);
+
+// The notes file of `notesName` in `dataFolder`, or an empty string when the
+// name is blank or not usable, or the file would not lie directly in the
+// data folder. The file name is the name followed by ".txt".
+QString notesFileIn(const QString &dataFolder, QStringView notesName);
+
+} // namespace caveto
