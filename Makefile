@@ -5,7 +5,8 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake pkg-config qt6-base-dev libgif-dev \
-           libjpeg62-turbo-dev fonts-liberation libgl-dev poppler-utils
+           libjpeg62-turbo-dev fonts-liberation libgl-dev poppler-utils \
+           xvfb openbox xdotool x11-utils
 BENCH_PACKAGES = libbenchmark-dev
 
 .PHONY: all deps bench-deps configure build run test bench clean

@@ -86,6 +86,9 @@ public:
         });
     }
 
+    // Any other answer: runs `answer` on the next modal window.
+    void then(Answer answer) { m_answers.append(std::move(answer)); }
+
     QList<Seen> seen;
     QStringList unexpected;
     int pending() const { return int(m_answers.size()); }
