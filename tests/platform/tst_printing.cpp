@@ -1,0 +1,80 @@
+// The printing layer: the orientation the window asks for, the whole
+// document over its pages, a cancelled dialog printing nothing, and a file
+// that cannot be written reported.
+
+#include "platform/MessageBox.h"
+#include "platform/Printing.h"
+#include "support/PdfText.h"
+
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+
+class TestPrinting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printsTheWholeDocumentInItsOrientation_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("portrait") << int(QPageLayout::Portrait);
+        QTest::newRow("landscape") << int(QPageLayout::Landscape);
+    }
+    void printsTheWholeDocumentInItsOrientation()
+    {
+        QFETCH(int, orientation);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("listado.pdf"));
+        QTextDocument document;
+        QStringList lines{QStringLiteral("Caveto   *   LISTADO   *")};
+        for (int i = 1; i <= 150; ++i)
+            lines << QStringLiteral("Renglón %1 del listado").arg(i);
+        document.setPlainText(lines.join(QLatin1Char('\n')));
+        // Reports print in a fixed-pitch font, so their blanks read back as written.
+        QFont font(QStringLiteral("Courier New"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setPointSize(9);
+        document.setDefaultFont(font);
+
+        caveto::PrintScript script;
+        script.printNextTo(pdf);
+        QVERIFY(caveto::printDocument(&document, QPageLayout::Orientation(orientation), nullptr));
+        QCOMPARE(script.dialogs, 1);
+
+        const QString text = pdfText(pdf);
+        QVERIFY(text.contains(QStringLiteral("Caveto   *   LISTADO   *")));
+        QVERIFY(text.contains(QStringLiteral("Renglón 150 del listado")));
+        QVERIFY(pdfPageCount(pdf) >= 2);
+        const QSize page = pdfPageSize(pdf);
+        QVERIFY(page.isValid());
+        QCOMPARE(page.width() > page.height(), orientation == int(QPageLayout::Landscape));
+    }
+
+    void cancelledDialogPrintsNothing()
+    {
+        QTemporaryDir dir;
+        QTextDocument document(QStringLiteral("Nada"));
+        caveto::PrintScript script;
+        script.cancelNext();
+        QVERIFY(!caveto::printDocument(&document, QPageLayout::Portrait, nullptr));
+        QCOMPARE(script.dialogs, 1);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void unwritableFileIsReported()
+    {
+        QTextDocument document(QStringLiteral("Nada"));
+        caveto::DialogScript dialogs;
+        caveto::PrintScript script;
+        script.printNextTo(QStringLiteral("/nonexistent-folder/listado.pdf"));
+        QVERIFY(!caveto::printDocument(&document, QPageLayout::Portrait, nullptr));
+        const auto shown = dialogs.takeMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
+        QVERIFY(shown[0].text.contains(QStringLiteral("/nonexistent-folder/listado.pdf")));
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
