@@ -1,14 +1,14 @@
 #include "cellar/Baja.h"
 
 #include "cellar/Cavetopas.h"
-#include "controls/Numedit.h"
+#include "cellar/WineHeader.h"
 #include "platform/Colors.h"
 #include "platform/FormStyle.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+
+using caveto::Field;
 
 TFormBaja::TFormBaja(TFormCavetoPas *main, QWidget *parent)
     : QDialog(parent ? parent : main), m_main(main)
@@ -17,20 +17,17 @@ TFormBaja::TFormBaja(TFormCavetoPas *main, QWidget *parent)
     setWindowTitle(QStringLiteral(" Caveto  Baja."));
     caveto::setupFixedForm(this, 445, 178);
 
-    PDatosGenCab = caveto::makeContainer(this, QStringLiteral("PDatosGenCab"));
+    PDatosGenCab = new TWineHeader(this, {{Field::NombreVino, "Nombre del Vino", 8, 250},
+                                          {Field::Cosecha, "Año", 266, 50},
+                                          {Field::DenoOrigen, "Denominación de Origen", 8, 250, 1},
+                                          {Field::Vino, "Vino", 266, 155, 1},
+                                          {Field::TipoVino, "Tipo", 8, 250, 2}});
     PDatosGenCab->setGeometry(8, 8, 429, 114);
-
-    auto panel = [this](const QString &name, const QString &label, int x, int y, int w) {
-        caveto::makeLabel(PDatosGenCab, QStringLiteral("L") + name.mid(1), label, x, y);
-        QLabel *p = caveto::makeDisplayPanel(PDatosGenCab, name, caveto::colors::Titulo, 0xFFFFFF);
-        p->setGeometry(x, y + 14, w, 21);
-        return p;
-    };
-    PNombreVino = panel(QStringLiteral("PNombreVino"), QStringLiteral("Nombre del Vino"), 8, 6, 250);
-    PCosecha = panel(QStringLiteral("PCosecha"), QStringLiteral("Año"), 266, 6, 50);
-    PDenoOrigen = panel(QStringLiteral("PDenoOrigen"), QStringLiteral("Denominación de Origen"), 8, 42, 250);
-    PVino = panel(QStringLiteral("PVino"), QStringLiteral("Vino"), 266, 42, 155);
-    PTipoVino = panel(QStringLiteral("PTipoVino"), QStringLiteral("Tipo"), 8, 78, 250);
+    PNombreVino = PDatosGenCab->PNombreVino;
+    PCosecha = PDatosGenCab->PCosecha;
+    PDenoOrigen = PDatosGenCab->PDenoOrigen;
+    PVino = PDatosGenCab->PVino;
+    PTipoVino = PDatosGenCab->PTipoVino;
 
     BBajaSi = caveto::makeButton(this, QStringLiteral("BBajaSi"), QStringLiteral("&Aceptar"),
                                  QStringLiteral("BAceptar"));
@@ -52,11 +49,7 @@ TFormBaja::TFormBaja(TFormCavetoPas *main, QWidget *parent)
 
 void TFormBaja::FormCreate()
 {
-    PNombreVino->setText(m_main->NombreVino->text());
-    PCosecha->setText(m_main->Cosecha->text());
-    PDenoOrigen->setText(m_main->DenoOrigen->currentText());
-    PVino->setText(m_main->Vino->currentText());
-    PTipoVino->setText(m_main->TipoVino->currentText());
+    PDatosGenCab->showRecord(m_main->currentFields());
 }
 
 void TFormBaja::showEvent(QShowEvent *event)

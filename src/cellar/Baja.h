@@ -1,12 +1,14 @@
 #pragma once
 // The delete confirmation: shows the record about to go and deletes it on
-// "&Aceptar". Enter accepts, Escape cancels; "&Cancelar" has the focus.
+// "&Aceptar". It opens with the focus on "&Cancelar"; Enter presses the
+// focused button, Escape cancels.
 
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 class TFormCavetoPas;
+class TWineHeader;
 
 class TFormBaja : public QDialog
 {
@@ -14,7 +16,7 @@ class TFormBaja : public QDialog
 public:
     explicit TFormBaja(TFormCavetoPas *main, QWidget *parent = nullptr);
 
-    QWidget *PDatosGenCab = nullptr;
+    TWineHeader *PDatosGenCab = nullptr;
     QLabel *PNombreVino = nullptr, *PCosecha = nullptr, *PDenoOrigen = nullptr,
            *PVino = nullptr, *PTipoVino = nullptr;
     QPushButton *BBajaSi = nullptr;

@@ -1,10 +1,11 @@
 #pragma once
 // The cellar book: the program's main window. It holds the record being
-// shown or entered (its fields and tasting fields), the record list, the
-// data-file image and the value lists, and switches between the menu state
-// and the four modes "ALTA", "BAJA", "MODI" and "CONS".
+// shown or entered (its fields and tasting fields) and the value lists, shows
+// the book's record list, and switches between the menu state and the four
+// modes "ALTA", "BAJA", "MODI" and "CONS". The record file and its image live
+// in the book (`EditorFichero`); the window only applies the commands.
 
-#include "cellar/DataFile.h"
+#include "cellar/CellarBook.h"
 #include "cellar/RecordLine.h"
 
 #include <QMainWindow>
@@ -74,6 +75,9 @@ class TFormCavetoPas : public QMainWindow
     Q_OBJECT
 
 public:
+    static constexpr int kClientWidth = 683;
+    static constexpr int kClientHeight = 371;
+
     explicit TFormCavetoPas(QWidget *parent = nullptr);
     ~TFormCavetoPas() override;
 
@@ -97,8 +101,9 @@ public:
     QString ListaACompletar;     // "01".."04"
     std::array<int, 4> ContadorValores{};
 
-    // The data-file image: the record file's lines in file order.
-    caveto::RecordImage *EditorFichero = nullptr;
+    // The record file, its image (the lines in file order) and the sorted
+    // record list `Csalida` shows.
+    caveto::CellarBook EditorFichero;
 
     // ---- Tasting fields of the record ----
     FixedText Catador, FCataDD, FCataMM, FCataYY, HoraIni, HoraFin;
@@ -186,7 +191,6 @@ public:
     void BuildRecordLine();
     bool LoadDataAtStart();
     void LoadRecordList();
-    bool SaveDataFile();
     void BuildValueLists();
     void AddNewValues();
     void UpdateRecordCounter();
@@ -201,7 +205,7 @@ public:
     // Whether the list shows a record (an item is selected).
     bool recordSelected() const;
     // The record lines of the sorted record list.
-    const QStringList &recordList() const { return m_recordList; }
+    const QStringList &recordList() const { return EditorFichero.records(); }
     // The value list of a list field, as its items.
     QStringList valueList(int which) const;
 
@@ -261,22 +265,38 @@ private slots:
     void TpersonalTimer();
 
 private:
-    void FormCreate();
-    void FormActivate();
-    bool FormClose();
+    // Layout (CavetopasLayout.cpp).
     void buildLayout();
     void buildMenuBar();
     void buildRecordPanels();
     void buildTastingPanel();
     void buildCommandPanel();
     void buildMenuPanel();
+
+    void FormCreate();
+    void FormActivate();
+    bool FormClose();
     void enterMenuState();
 
+    // What became of the fields' edits when they had to be settled.
+    enum class Edits {
+        Unchanged,   // nothing to save: the fields match the snapshot
+        Saved,       // "Si", and the mode's command stored the record
+        NotSaved,    // "Si", but a check or the save stopped the command
+        Dropped,     // "No": the edits are given up
+        Kept,        // "Cancelar": the edits stay, the focus goes to the name
+    };
+    // Compares the fields with the snapshot `W_Linea` and, when they differ,
+    // asks the save question and acts on the answer: "Si" runs the add or
+    // modify command of the mode, "No" takes the fields as the new snapshot,
+    // "Cancelar" puts the focus in `NombreVino`.
+    Edits settleEdits();
     // The save question; returns the answer "S", "N" or "C".
     QString askSaveQuestion();
     // The add and modify commands; false when a check or the save stopped them.
     bool runAdd();
     bool runModify();
+    void reportSaveError(const QString &error);
     void applySinDatosDefaults();
     void deleteNotesFile(const QString &notesName);
     bool needRecords();
@@ -286,13 +306,15 @@ private:
     void afterTasting();
     void selectRow(int row);
     int rowOfLine(const QString &line, int hint) const;
-    void setRecordList(const QStringList &sorted);
+    // Shows the book's record list, with nothing selected.
+    void showRecordList();
     QWidget *fieldWidget(caveto::Field f) const;
     static QString widgetText(const QWidget *w);
     static void setWidgetText(QWidget *w, const QString &text);
     // Shows the record list's state in the controls of a command's progress.
     void beginProgress(const QString &caption, int maximum);
     void stepProgress(int position);
+    caveto::Progress progressStepper();
     void endProgress();
     void valueFieldExit(int which);
     void percentageExit(int which);
@@ -303,14 +325,21 @@ private:
     void refreshPhotoLed();
     void setRecordButtonsEnabled(bool enabled);
     QString newNotesName() const;
-    QComboBox *valueField(int which) const;
-    TBlinkLabel *valueLabel(int which) const;
-    QLabel *valueCounter(int which) const;
+    void clearNewValueMarks();
     QChar decimalSeparator() const;
+
+    // A list field with its value list: the field, its blinking "Nueva" /
+    // "Nuevo" mark, its counter and the caption of its progress.
+    struct ValueField {
+        QComboBox *field = nullptr;
+        TBlinkLabel *mark = nullptr;
+        QLabel *counter = nullptr;
+        const char *progressCaption = nullptr;
+    };
+    std::array<ValueField, 4> m_valueFields;
 
     bool m_cancelled = false;
     bool m_loaded = false;
-    QStringList m_recordList;
     QStringListModel *m_recordModel = nullptr;
     caveto::ExitWatcher *m_exitWatcher = nullptr;
     QMenu *m_acercaMenu = nullptr;

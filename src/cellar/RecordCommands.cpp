@@ -1,17 +1,19 @@
-// The record file behind the main window and the commands that change it:
-// loading at start-up, the record list and value lists, add, modify, delete.
-// Every command that changes records writes the whole file at once.
+// The main window's side of the record file: loading at start-up, the record
+// list and the value lists it shows, and the add, modify and delete commands.
+// The book does the storing: every command that changes records has it
+// rewrite the whole file at once, and a failed save leaves both the file and
+// the window as they were.
 
 #include "app/Globals.h"
 #include "cellar/Baja.h"
 #include "cellar/Cavetopas.h"
 #include "cellar/EntryChecks.h"
+#include "cellar/StatusPanels.h"
 #include "controls/Blinklbl.h"
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,14 +21,11 @@
 #include <QSet>
 #include <QStringListModel>
 
-#include "cellar/StatusPanels.h"
-
 using caveto::Field;
 
 namespace {
 const QString kFileCaption = QStringLiteral("  Caveto20.Datos");
 const QString kSinDatos = QStringLiteral("Sin Datos");
-const char *const kListHeadings[4] = {"  Denominaciones", "   Vino", "   Tipo de Vino", "   Estante"};
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -54,10 +53,20 @@ void TFormCavetoPas::stepProgress(int position)
     BarraProgreso->repaint();
 }
 
+caveto::Progress TFormCavetoPas::progressStepper()
+{
+    return [this](qsizetype done) { stepProgress(int(done)); };
+}
+
 void TFormCavetoPas::endProgress()
 {
     BarraProgreso->hide();
     Lproceso->hide();
+}
+
+void TFormCavetoPas::reportSaveError(const QString &error)
+{
+    caveto::showMessage(QStringLiteral("Caveto Error."), error, this);
 }
 
 // ---------------------------------------------------------------------------
@@ -67,108 +76,66 @@ void TFormCavetoPas::endProgress()
 bool TFormCavetoPas::LoadDataAtStart()
 {
     caveto::computeAppFolder();
-    const QString folder = caveto::dataFolderPath();
-    if (!QDir().mkpath(folder)) {
-        caveto::showMessage(QStringLiteral("Caveto Error."),
-                            QStringLiteral("No se puede crear la carpeta %1").arg(folder), this);
+    EditorFichero.setPath(caveto::dataFilePath());
+    QString error;
+    bool ok;
+    beginProgress(kFileCaption, 0);
+    {
+        caveto::WaitCursor wait;
+        ok = EditorFichero.open(&error);
+    }
+    endProgress();
+    if (!ok) {
+        // Never go on with an empty book: the next save would replace the file.
+        caveto::showMessage(QStringLiteral("Caveto Error."), error, this);
         return false;
     }
-    const QString path = caveto::dataFilePath();
-    if (QFile::exists(path)) {
-        QStringList lines;
-        QString error;
-        bool ok;
-        {
-            caveto::WaitCursor wait;
-            ok = caveto::readRecordFile(path, &lines, &error);
-        }
-        if (!ok) {
-            // Never go on with an empty book: the next save would replace the file.
-            caveto::showMessage(QStringLiteral("Caveto Error."),
-                                QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), error),
-                                this);
-            return false;
-        }
-        EditorFichero->lines = lines;
-        LoadRecordList();
-        NuevoValor.fill(QStringLiteral("S"));
-        BuildValueLists();
-        NuevoValor.fill(QStringLiteral("N"));
-        UpdateRecordCounter();
-    } else {
-        EditorFichero->clear();
-        if (!SaveDataFile())
-            return false;
-        PContReg->setText(QStringLiteral("0"));
-        StatusBar1->setPanelText(4, QStringLiteral("Registros ..  0"));
-    }
+    showRecordList();
+    NuevoValor.fill(QStringLiteral("S"));
+    BuildValueLists();
+    NuevoValor.fill(QStringLiteral("N"));
+    UpdateRecordCounter();
     ClearRecordFields();
     return true;
 }
 
-void TFormCavetoPas::setRecordList(const QStringList &sorted)
+void TFormCavetoPas::showRecordList()
 {
-    m_recordList = sorted;
-    m_recordModel->setStringList(m_recordList);
+    m_recordModel->setStringList(EditorFichero.records());
     selectRow(-1);
     m_shownRow = -1;
 }
 
 void TFormCavetoPas::LoadRecordList()
 {
-    const QStringList &image = EditorFichero->lines;
-    beginProgress(kFileCaption, int(image.size()));
-    {
-        caveto::WaitCursor wait;
-        setRecordList(caveto::buildRecordList(image, [this](qsizetype done) { stepProgress(int(done)); }));
-    }
-    endProgress();
-}
-
-bool TFormCavetoPas::SaveDataFile()
-{
-    QString error;
-    bool ok;
-    {
-        caveto::WaitCursor wait;
-        ok = caveto::writeRecordFile(caveto::dataFilePath(), EditorFichero->lines, &error);
-    }
-    if (!ok) {
-        caveto::showMessage(QStringLiteral("Caveto Error."),
-                            QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(caveto::dataFilePath()),
-                                                         error),
-                            this);
-    }
-    return ok;
+    showRecordList();
 }
 
 void TFormCavetoPas::BuildValueLists()
 {
-    const QStringList &image = EditorFichero->lines;
+    const int lines = int(EditorFichero.image().size());
     {
         caveto::WaitCursor wait;
         for (int which = 0; which < 4; ++which) {
             if (NuevoValor[which] != QLatin1String("S"))
                 continue;
-            ContadorValores[which] = 0;
-            beginProgress(QString::fromLatin1(kListHeadings[which]), int(image.size()));
-            const Field field = caveto::valueListField(static_cast<caveto::ValueList>(which));
-            const QStringList items = caveto::buildValueList(
-                image, field, [this](qsizetype done) { stepProgress(int(done)); });
-            QComboBox *combo = valueField(which);
-            const QString typed = combo->currentText();
+            const ValueField &v = m_valueFields[which];
+            beginProgress(QString::fromLatin1(v.progressCaption), lines);
+            const QStringList items = EditorFichero.valueList(
+                static_cast<caveto::ValueList>(which), progressStepper());
+            const QString typed = v.field->currentText();
             {
-                const QSignalBlocker block(combo);
-                combo->clear();
-                combo->addItems(items);
-                combo->setCurrentIndex(-1);
-                combo->setEditText(typed);
+                const QSignalBlocker block(v.field);
+                v.field->clear();
+                v.field->addItems(items);
+                v.field->setCurrentIndex(-1);
+                v.field->setEditText(typed);
             }
             ContadorValores[which] = int(items.size());
         }
         update();
         for (int which = 0; which < 4; ++which)
-            valueCounter(which)->setText(QString::number(ContadorValores[which]));
+            m_valueFields[which].counter->setText(QString::number(ContadorValores[which]));
     }
     endProgress();
 }
@@ -178,7 +145,7 @@ void TFormCavetoPas::AddNewValues()
     for (int which = 0; which < 4; ++which) {
         if (NuevoValor[which] != QLatin1String("S"))
             continue;
-        QComboBox *combo = valueField(which);
+        QComboBox *combo = m_valueFields[which].field;
         const QString value = caveto::padRight(combo->currentText(), caveto::fieldWidth(
             caveto::valueListField(static_cast<caveto::ValueList>(which))));
         const QSignalBlocker block(combo);
@@ -194,12 +161,12 @@ void TFormCavetoPas::AddNewValues()
         ++ContadorValores[which];
     }
     for (int which = 0; which < 4; ++which)
-        valueCounter(which)->setText(QString::number(ContadorValores[which]));
+        m_valueFields[which].counter->setText(QString::number(ContadorValores[which]));
 }
 
 void TFormCavetoPas::UpdateRecordCounter()
 {
-    const QString count = QString::number(m_recordList.size());
+    const QString count = QString::number(EditorFichero.count());
     PContReg->setText(count);
     StatusBar1->setPanelText(4, QStringLiteral("Registros ..  ") + count);
 }
@@ -216,8 +183,8 @@ QString TFormCavetoPas::newNotesName() const
     // The digits of the clock are ambiguous (1-12 and 11-2 read alike), so a
     // name already used by a record or by a notes file moves on to the next.
     QSet<QString> used;
-    used.reserve(m_recordList.size());
-    for (const QString &line : m_recordList)
+    used.reserve(EditorFichero.count());
+    for (const QString &line : EditorFichero.records())
         used.insert(caveto::trimBlanks(caveto::columnText(line, Field::EFichero)));
     used.insert(caveto::trimBlanks(Valor_Editor->text()));
     for (int guard = 0; guard < 100000; ++guard) {
@@ -245,8 +212,9 @@ void TFormCavetoPas::deleteNotesFile(const QString &notesName)
 void TFormCavetoPas::applySinDatosDefaults()
 {
     for (int which = 1; which <= 3; ++which) {
-        if (caveto::isBlankText(valueField(which)->currentText())) {
-            valueField(which)->setEditText(kSinDatos);
+        QComboBox *field = m_valueFields[which].field;
+        if (caveto::isBlankText(field->currentText())) {
+            field->setEditText(kSinDatos);
             valueFieldExit(which);
         }
     }
@@ -269,16 +237,19 @@ bool TFormCavetoPas::runAdd()
     EFichero->setText(Valor_Editor->text());
     if (caveto::isBlankText(EFichero->text()))
         EFichero->setText(newNotesName());
-    EFichero->setText(EFichero->text().left(caveto::kNotesNameLength));
 
     BuildRecordLine();
-    EditorFichero->addLine(Linea->text());
-    if (!SaveDataFile()) {
-        // The image stays what the file holds.
-        EditorFichero->lines.removeLast();
+    QString error;
+    bool saved;
+    {
+        caveto::WaitCursor wait;
+        saved = EditorFichero.add(Linea->text(), &error);
+    }
+    if (!saved) {
+        reportSaveError(error);
         return false;
     }
-    LoadRecordList();
+    showRecordList();
     UpdateRecordCounter();
     AddNewValues();
     ClearRecordFields();
@@ -301,7 +272,7 @@ bool TFormCavetoPas::runModify()
         return false;
     // The record the fields show, even when the list's selection has moved.
     const int row = m_shownRow;
-    if (row < 0 || row >= m_recordList.size()) {
+    if (row < 0 || row >= EditorFichero.count()) {
         caveto::showMessage(QStringLiteral("Caveto Error."),
                             QStringLiteral("No hay datos seleccionados"), this);
         Csalida->setFocus();
@@ -321,42 +292,24 @@ bool TFormCavetoPas::runModify()
     if (!CompruebaObligatorios())
         return false;
 
-    const QStringList oldImage = EditorFichero->lines;
-    beginProgress(kFileCaption, 0);
+    BuildRecordLine();
+    QString error;
+    bool saved;
+    beginProgress(kFileCaption, int(EditorFichero.count()));
     {
         caveto::WaitCursor wait;
-        EditorFichero->clear();
-        QStringList list = m_recordList;
-        list.removeAt(row);
-        BuildRecordLine();
-        list.insert(caveto::sortedInsertPosition(list, Linea->text()), Linea->text());
-
-        beginProgress(kFileCaption, int(list.size()));
-        QStringList image;
-        image.reserve(list.size());
-        int done = 0;
-        for (const QString &line : list) {
-            if (!caveto::hasBlankKey(line))
-                image.append(line);
-            stepProgress(++done);
-        }
-        EditorFichero->lines = image;
-        if (!SaveDataFile()) {
-            EditorFichero->lines = oldImage;
-            endProgress();
-            return false;
-        }
-        setRecordList(list);
-        if (m_recordList.size() == 1)
-            LoadRecordList();
+        saved = EditorFichero.replace(row, Linea->text(), &error, progressStepper());
     }
     endProgress();
+    if (!saved) {
+        reportSaveError(error);
+        return false;
+    }
+    showRecordList();
 
     ClearRecordFields();
     BuildValueLists();
     NuevoValor.fill(QStringLiteral("N"));
-    selectRow(-1);
-    m_shownRow = -1;
     focusRecordList();
     return true;
 }
@@ -392,47 +345,34 @@ void TFormCavetoPas::BBajaClick()
 void TFormCavetoPas::deleteSelectedRecord()
 {
     const int row = Csalida->currentIndex();
-    if (row < 0 || row >= m_recordList.size())
+    if (row < 0 || row >= EditorFichero.count())
         return;
     const QString notesName = caveto::trimBlanks(EFichero->text());
 
-    beginProgress(kFileCaption, 0);
-    const QStringList oldImage = EditorFichero->lines;
-    QStringList list = m_recordList;
+    QString error;
+    bool saved;
+    beginProgress(kFileCaption, int(EditorFichero.count()));
     {
         caveto::WaitCursor wait;
-        list.removeAt(row);
-        beginProgress(kFileCaption, int(list.size()));
-        QStringList image;
-        image.reserve(list.size());
-        int done = 0;
-        for (const QString &line : list) {
-            image.append(line);
-            stepProgress(++done);
-        }
-        BarraProgreso->setValue(0);
-        EditorFichero->lines = image;
-        if (!SaveDataFile()) {
-            EditorFichero->lines = oldImage;
-            endProgress();
-            return;
-        }
-        setRecordList(list);
-        UpdateRecordCounter();
+        saved = EditorFichero.remove(row, &error, progressStepper());
     }
     endProgress();
+    if (!saved) {
+        reportSaveError(error);
+        return;
+    }
+    showRecordList();
+    UpdateRecordCounter();
 
     // The notes go only once the record is gone from the file, and never
     // while another record still names the same notes file.
     if (!notesName.isEmpty()) {
-        const bool shared = std::any_of(m_recordList.cbegin(), m_recordList.cend(),
-                                        [&](const QString &line) {
-                                            return caveto::trimBlanks(caveto::columnText(
-                                                       line, Field::EFichero))
-                                                == notesName;
-                                        });
+        const QStringList &records = EditorFichero.records();
+        const bool shared = std::any_of(records.cbegin(), records.cend(), [&](const QString &line) {
+            return caveto::trimBlanks(caveto::columnText(line, Field::EFichero)) == notesName;
+        });
         if (!shared)
-            deleteNotesFile(EFichero->text());
+            deleteNotesFile(notesName);
     }
     RespuestaBaja = QStringLiteral("S");
 }

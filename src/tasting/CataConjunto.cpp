@@ -1,5 +1,7 @@
 #include "tasting/CataConjunto.h"
 
+#include "cellar/Cavetopas.h"
+
 #include "tasting/TastingLists.h"
 
 #include <QComboBox>

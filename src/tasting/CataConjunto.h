@@ -2,7 +2,7 @@
 // Tasting notebook, overall impression: up to four terms and the final
 // rating.
 
-#include "cellar/Cavetopas.h"
+class TFormCavetoPas;
 #include "tasting/TastingForm.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ class TFormCataConjunto : public TTastingForm
 
 public:
     explicit TFormCataConjunto(
-        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
+        TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *PConjunto = nullptr;
     QWidget *PDatosConjunto = nullptr;

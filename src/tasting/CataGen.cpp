@@ -1,5 +1,7 @@
 #include "tasting/CataGen.h"
 
+#include "cellar/Cavetopas.h"
+
 #include "cellar/EntryChecks.h"
 #include "controls/Numedit.h"
 #include "platform/ExitWatcher.h"
@@ -10,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+using caveto::Field;
 
 namespace {
 
@@ -38,25 +42,20 @@ TFormCataGen::TFormCataGen(TFormCavetoPas *main, QWidget *parent)
 
     // Row 1: taster, date, hour, bottle.
     addLabel(QStringLiteral("Catador"), QStringLiteral("Nombre Catador"), 8, kRow1);
-    Catador = addText(new QLineEdit, QStringLiteral("Catador"), 30, main->Catador, main->PSCatador);
+    Catador = addText(new QLineEdit, Field::Catador, main->PSCatador);
     placeField(Catador, 8, kRow1, 180);
 
     addLabel(QStringLiteral("FCata"), QStringLiteral("Fecha Cata"), 196, kRow1);
-    FCataDD = static_cast<TNumEdit *>(
-        addText(makeNumber(), QStringLiteral("FCataDD"), 2, main->FCataDD));
-    FCataMM = static_cast<TNumEdit *>(
-        addText(makeNumber(), QStringLiteral("FCataMM"), 2, main->FCataMM));
-    FCataYY = static_cast<TNumEdit *>(
-        addText(makeNumber(), QStringLiteral("FCataYY"), 4, main->FCataYY));
+    FCataDD = static_cast<TNumEdit *>(addText(makeNumber(), Field::FCataDD));
+    FCataMM = static_cast<TNumEdit *>(addText(makeNumber(), Field::FCataMM));
+    FCataYY = static_cast<TNumEdit *>(addText(makeNumber(), Field::FCataYY));
     placeField(FCataDD, 196, kRow1, 26);
     placeField(FCataMM, 226, kRow1, 26);
     placeField(FCataYY, 256, kRow1, 42);
 
     addLabel(QStringLiteral("Hora"), QStringLiteral("Hora"), 310, kRow1);
-    HoraIni = static_cast<TNumEdit *>(
-        addText(makeNumber(), QStringLiteral("HoraIni"), 2, main->HoraIni));
-    HoraFin = static_cast<TNumEdit *>(
-        addText(makeNumber(), QStringLiteral("HoraFin"), 2, main->HoraFin));
+    HoraIni = static_cast<TNumEdit *>(addText(makeNumber(), Field::HoraIni));
+    HoraFin = static_cast<TNumEdit *>(addText(makeNumber(), Field::HoraFin));
     placeField(HoraIni, 310, kRow1, 26);
     placeField(HoraFin, 340, kRow1, 26);
 
@@ -72,7 +71,7 @@ TFormCataGen::TFormCataGen(TFormCavetoPas *main, QWidget *parent)
     Fermentacion = addList(QStringLiteral("Fermentacion"), QStringLiteral("Tipo Fermentación"),
         fermentacionList(), main->Fermentacion, kColumn[2], kRow2);
     addLabel(QStringLiteral("Barrica"), QStringLiteral("Tipo Barrica"), kColumn[3], kRow2);
-    Barrica = addText(new QLineEdit, QStringLiteral("Barrica"), 20, main->Barrica);
+    Barrica = addText(new QLineEdit, Field::Barrica);
     placeField(Barrica, kColumn[3], kRow2, PDatosGen->width() - kColumn[3] - 8);
 
     m_exitWatcher = new caveto::ExitWatcher(this);

@@ -3,7 +3,7 @@
 // cork, capsule, fermentation and cask. The date and the hour are checked
 // when the focus leaves them.
 
-#include "cellar/Cavetopas.h"
+class TFormCavetoPas;
 #include "tasting/TastingForm.h"
 
 class QComboBox;
@@ -20,7 +20,7 @@ class TFormCataGen : public TTastingForm
 
 public:
     explicit TFormCataGen(
-        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
+        TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *PDatos = nullptr;
     QWidget *PDatosGen = nullptr;

@@ -2,7 +2,7 @@
 // Tasting notebook, taste: sweetness, tannin, body, acidity, length, balance
 // and the taste rating.
 
-#include "cellar/Cavetopas.h"
+class TFormCavetoPas;
 #include "tasting/TastingForm.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ class TFormCataGusto : public TTastingForm
 
 public:
     explicit TFormCataGusto(
-        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
+        TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *PGusto = nullptr;
     QWidget *PDatosGusto = nullptr;

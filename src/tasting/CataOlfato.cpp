@@ -1,5 +1,7 @@
 #include "tasting/CataOlfato.h"
 
+#include "cellar/Cavetopas.h"
+
 #include "tasting/TastingLists.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // Tasting notebook, smell: up to four aromas, fruitiness, bouquet and the
 // smell rating.
 
-#include "cellar/Cavetopas.h"
+class TFormCavetoPas;
 #include "tasting/TastingForm.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ class TFormCataOlfato : public TTastingForm
 
 public:
     explicit TFormCataOlfato(
-        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
+        TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *POlfato = nullptr;
     QWidget *PDatosOlfato = nullptr;

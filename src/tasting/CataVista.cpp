@@ -1,5 +1,7 @@
 #include "tasting/CataVista.h"
 
+#include "cellar/Cavetopas.h"
+
 #include "tasting/TastingLists.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // Tasting notebook, sight: clearness, colour, intensity, viscosity and the
 // sight rating.
 
-#include "cellar/Cavetopas.h"
+class TFormCavetoPas;
 #include "tasting/TastingForm.h"
 
 class QComboBox;
@@ -13,7 +13,7 @@ class TFormCataVista : public TTastingForm
 
 public:
     explicit TFormCataVista(
-        TFormCavetoPas *main = TFormCavetoPas::instance(), QWidget *parent = nullptr);
+        TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *PVista = nullptr;
     QWidget *PDatosVista = nullptr;

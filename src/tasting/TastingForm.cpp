@@ -1,6 +1,8 @@
 #include "tasting/TastingForm.h"
 
 #include "cellar/Cavetopas.h"
+#include "cellar/Modes.h"
+#include "cellar/WineHeader.h"
 #include "controls/Numedit.h"
 #include "platform/Colors.h"
 #include "platform/FormStyle.h"
@@ -32,6 +34,8 @@ QString loadTastingText(const QString &name)
 
 } // namespace caveto
 
+using caveto::Field;
+
 namespace {
 
 constexpr int kClientHeight = 320;
@@ -40,6 +44,9 @@ constexpr int kLabelHeight = 14; // a field sits this far below its label's top
 constexpr int kFieldHeight = 21;
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 34;
+// The lists take up to 30 typed characters; the 20-column (10 for ratings)
+// field keeps the head when the value goes back to the record.
+constexpr int kListTypingLimit = 30;
 
 // Vertical bands of the window.
 constexpr int kTitleTop = 4, kTitleHeight = 22;
@@ -64,21 +71,17 @@ TTastingForm::TTastingForm(TFormCavetoPas *main, QWidget *parent, const QString 
     LOpcion = caveto::makeHeadingPanel(this, QStringLiteral("LOpcion"), QString());
     LOpcion->setGeometry(kMargin + 404, kTitleTop, inner - 404, kTitleHeight);
 
-    PDatosGenCab = caveto::makeContainer(this, QStringLiteral("PDatosGenCab"));
+    PDatosGenCab = new TWineHeader(this, { { Field::NombreVino, "Nombre del Vino", 6, 190 },
+                                             { Field::Cosecha, "Año", 202, 44 },
+                                             { Field::DenoOrigen, "Denominación de Origen", 252, 150 },
+                                             { Field::Vino, "Vino", 408, 95 },
+                                             { Field::TipoVino, "Tipo", 509, 92 } });
     PDatosGenCab->setGeometry(kMargin, kHeaderTop, inner, kHeaderHeight);
-    auto header = [this](const char *name, const QString &label, int x, int width) {
-        const QString panelName = QString::fromLatin1(name);
-        caveto::makeLabel(PDatosGenCab, QLatin1Char('L') + panelName.mid(1), label, x, 3);
-        QLabel *panel
-            = caveto::makeDisplayPanel(PDatosGenCab, panelName, caveto::colors::Titulo, 0xFFFFFF);
-        panel->setGeometry(x, 3 + kLabelHeight, width, kFieldHeight);
-        return panel;
-    };
-    PNombreVino = header("PNombreVino", QStringLiteral("Nombre del Vino"), 6, 190);
-    PCosecha = header("PCosecha", QStringLiteral("Año"), 202, 44);
-    PDenoOrigen = header("PDenoOrigen", QStringLiteral("Denominación de Origen"), 252, 150);
-    PVino = header("PVino", QStringLiteral("Vino"), 408, 95);
-    PTipoVino = header("PTipoVino", QStringLiteral("Tipo"), 509, 92);
+    PNombreVino = PDatosGenCab->PNombreVino;
+    PCosecha = PDatosGenCab->PCosecha;
+    PDenoOrigen = PDatosGenCab->PDenoOrigen;
+    PVino = PDatosGenCab->PVino;
+    PTipoVino = PDatosGenCab->PTipoVino;
 
     m_dataPanel = caveto::makeContainer(this, QString::fromLatin1(names.dataPanel));
     m_dataPanel->setGeometry(kMargin, kDataTop, inner, kDataHeight);
@@ -127,7 +130,7 @@ QComboBox *TTastingForm::addList(const QString &name, const QString &label,
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->setMaxVisibleItems(14);
-    combo->lineEdit()->setMaxLength(30);
+    combo->lineEdit()->setMaxLength(kListTypingLimit);
     combo->addItems(items);
     caveto::installSafeInput(combo);
     caveto::setFieldColor(combo, caveto::colors::CampoNormal);
@@ -140,12 +143,12 @@ QComboBox *TTastingForm::addList(const QString &name, const QString &label,
     return combo;
 }
 
-QLineEdit *TTastingForm::addText(
-    QLineEdit *edit, const QString &name, int maxLength, FixedText &field, QLabel *summary)
+QLineEdit *TTastingForm::addText(QLineEdit *edit, Field recordField, QLabel *summary)
 {
+    FixedText &field = *m_main->tastingField(recordField);
     edit->setParent(m_dataPanel);
-    edit->setObjectName(name);
-    edit->setMaxLength(maxLength);
+    edit->setObjectName(QString::fromLatin1(caveto::fieldName(recordField)));
+    edit->setMaxLength(caveto::fieldWidth(recordField));
     caveto::installSafeInput(edit);
     caveto::setFieldColor(edit, caveto::colors::CampoNormal);
     m_bindings.append({ edit, &field, summary });
@@ -185,11 +188,7 @@ QString TTastingForm::controlText(const QWidget *control)
 
 void TTastingForm::FormCreate()
 {
-    PNombreVino->setText(m_main->NombreVino->text());
-    PCosecha->setText(m_main->Cosecha->text());
-    PDenoOrigen->setText(m_main->DenoOrigen->currentText());
-    PVino->setText(m_main->Vino->currentText());
-    PTipoVino->setText(m_main->TipoVino->currentText());
+    PDatosGenCab->showRecord(m_main->currentFields());
     LOpcion->setText(m_main->LOpcion->text());
 
     // Tab order: the fields in record order, then the text, then the button
@@ -219,8 +218,7 @@ void TTastingForm::FormCreate()
 
 void TTastingForm::FormActivate(bool moveFocus)
 {
-    const bool readOnly = m_main->ModoActual == QLatin1String("BAJA")
-        || m_main->ModoActual == QLatin1String("CONS");
+    const bool readOnly = caveto::mode::isReadOnly(m_main->ModoActual);
     m_dataPanel->setEnabled(!readOnly);
     if (!moveFocus)
         return;

@@ -9,6 +9,8 @@
 // ("&Aceptar", the close box, Escape): a field keeps at most its record
 // width, while the main window's summary panel gets the whole typed rating.
 
+#include "cellar/RecordLine.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -22,6 +24,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 class TFormCavetoPas;
+class TWineHeader;
 
 namespace caveto {
 
@@ -37,7 +40,7 @@ class TTastingForm : public QDialog
 
 public:
     // Header: the wine being tasted.
-    QWidget *PDatosGenCab = nullptr;
+    TWineHeader *PDatosGenCab = nullptr;
     QLabel *PNombreVino = nullptr, *PCosecha = nullptr, *PDenoOrigen = nullptr, *PVino = nullptr,
            *PTipoVino = nullptr;
     // The main window's mode caption.
@@ -76,9 +79,9 @@ protected:
     // whole text on write-back.
     QComboBox *addList(const QString &name, const QString &label, const QStringList &items,
         FixedText &field, int x, int y, int width = kListWidth, QLabel *summary = nullptr);
-    // A free-text field bound to `field`.
-    QLineEdit *addText(QLineEdit *edit, const QString &name, int maxLength, FixedText &field,
-        QLabel *summary = nullptr);
+    // A free-text field bound to its record field, named after it and taking
+    // at most its width.
+    QLineEdit *addText(QLineEdit *edit, caveto::Field field, QLabel *summary = nullptr);
     // A rating field inside its captioned panel, at the right of row 2.
     QComboBox *addRating(const QString &panelName, const QString &caption, const QString &name,
         FixedText &field, QLabel *summary);

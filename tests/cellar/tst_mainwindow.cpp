@@ -785,7 +785,7 @@ private slots:
         QCOMPARE(QDir(f.dir.filePath(QStringLiteral("Datos"))).entryList(QDir::Files),
                  QStringList{QStringLiteral("Caveto20.Datos")});
         QCOMPARE(w->PContReg->text(), QStringLiteral("1"));
-        QCOMPARE(w->EditorFichero->lines, QStringList{kept});
+        QCOMPARE(w->EditorFichero.image(), QStringList{kept});
         // The typed wine is still there to save again.
         QCOMPARE(w->NombreVino->text().trimmed(), QStringLiteral("No cabe"));
         QTest::mouseClick(w->BAlta, Qt::LeftButton);
