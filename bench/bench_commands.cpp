@@ -18,7 +18,8 @@
 
 namespace {
 
-struct Book {
+struct Book
+{
     QTemporaryDir dir;
     caveto::DialogScript script;
     std::unique_ptr<TFormCavetoPas> window;
@@ -27,8 +28,8 @@ struct Book {
     {
         QDir().mkpath(dir.filePath(QStringLiteral("Datos")));
         QString error;
-        caveto::writeRecordFile(dir.filePath(QStringLiteral("Datos/Caveto20.Datos")),
-                                makeRecordLines(count), &error);
+        caveto::writeRecordFile(
+            dir.filePath(QStringLiteral("Datos/Caveto20.Datos")), makeRecordLines(count), &error);
         if (open)
             start();
     }

@@ -22,7 +22,7 @@ QString writeSample(QTemporaryDir &dir, int count)
 
 long peakKilobytes()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
@@ -36,8 +36,8 @@ void BM_LoadRecordFile(benchmark::State &state)
         QString error;
         caveto::readRecordFile(path, &image, &error);
         const QStringList list = caveto::buildRecordList(image);
-        for (caveto::Field f : {caveto::Field::DenoOrigen, caveto::Field::Vino,
-                                caveto::Field::TipoVino, caveto::Field::Estante})
+        for (caveto::Field f : { caveto::Field::DenoOrigen, caveto::Field::Vino,
+                 caveto::Field::TipoVino, caveto::Field::Estante })
             benchmark::DoNotOptimize(caveto::buildValueList(image, f));
         benchmark::DoNotOptimize(list.size());
     }

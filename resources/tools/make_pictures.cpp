@@ -39,7 +39,10 @@ namespace {
 constexpr int kSuper = 4;
 constexpr qreal kPi = 3.14159265358979323846;
 
-qreal rad(qreal degrees) { return degrees * kPi / 180.0; }
+qreal rad(qreal degrees)
+{
+    return degrees * kPi / 180.0;
+}
 
 // ---------------------------------------------------------------------------
 // Palette
@@ -64,7 +67,7 @@ const QColor RedLight(250, 130, 110);
 const QColor RedDark(118, 10, 12);
 const QColor Cream(254, 245, 216);
 const QColor CreamDark(212, 192, 146);
-const QColor Paper(120, 100, 66);   // outline of cream things
+const QColor Paper(120, 100, 66); // outline of cream things
 const QColor Silver(192, 192, 192);
 const QColor Steel(120, 128, 140);
 const QColor Grape(112, 36, 104);
@@ -81,10 +84,16 @@ QColor mix(const QColor &a, const QColor &b, qreal t)
 {
     auto m = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
     return QColor(m(a.red(), b.red()), m(a.green(), b.green()), m(a.blue(), b.blue()),
-                  m(a.alpha(), b.alpha()));
+        m(a.alpha(), b.alpha()));
 }
-QColor lighter(const QColor &c, qreal t) { return mix(c, QColor(255, 255, 255, c.alpha()), t); }
-QColor darker(const QColor &c, qreal t) { return mix(c, QColor(0, 0, 0, c.alpha()), t); }
+QColor lighter(const QColor &c, qreal t)
+{
+    return mix(c, QColor(255, 255, 255, c.alpha()), t);
+}
+QColor darker(const QColor &c, qreal t)
+{
+    return mix(c, QColor(0, 0, 0, c.alpha()), t);
+}
 QColor alpha(QColor c, int a)
 {
     c.setAlpha(a);
@@ -103,7 +112,8 @@ QImage boxDown(const QImage &big, int f)
         for (int x = 0; x < out.width(); ++x) {
             int a = 0, r = 0, g = 0, b = 0;
             for (int j = 0; j < f; ++j) {
-                const auto *src = reinterpret_cast<const QRgb *>(big.constScanLine(y * f + j)) + x * f;
+                const auto *src
+                    = reinterpret_cast<const QRgb *>(big.constScanLine(y * f + j)) + x * f;
                 for (int i = 0; i < f; ++i) {
                     a += qAlpha(src[i]);
                     r += qRed(src[i]);
@@ -126,8 +136,8 @@ QImage render(int w, int h, const Painting &paint)
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
-                         | QPainter::SmoothPixmapTransform);
+        p.setRenderHints(
+            QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         p.scale(kSuper, kSuper);
         paint(p);
     }
@@ -139,8 +149,8 @@ QPen pen(const QColor &c, qreal w, Qt::PenCapStyle cap = Qt::RoundCap)
     return QPen(QBrush(c), w, Qt::SolidLine, cap, Qt::RoundJoin);
 }
 
-void outlineFill(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &line,
-                 qreal lw)
+void outlineFill(
+    QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &line, qreal lw)
 {
     p.setPen(lw > 0 ? pen(line, lw) : QPen(Qt::NoPen));
     p.setBrush(fill);
@@ -176,8 +186,8 @@ QPainterPath circle(QPointF c, qreal r)
 }
 
 // Text as an outline, scaled so its capitals are capHeight tall and centred on c.
-QPainterPath textPath(const QString &text, const QString &family, int weight, bool italic,
-                      QPointF c, qreal capHeight)
+QPainterPath textPath(
+    const QString &text, const QString &family, int weight, bool italic, QPointF c, qreal capHeight)
 {
     QFont font(family);
     font.setPixelSize(200);
@@ -255,10 +265,11 @@ QPainterPath bottlePath(qreal h)
     return b;
 }
 
-struct BottleLook {
-    bool crest = false;     // a little gold bunch on the label
-    bool capsule = true;    // gold foil over the neck
-    bool open = false;      // uncorked: the foil is cut below the glass lip
+struct BottleLook
+{
+    bool crest = false; // a little gold bunch on the label
+    bool capsule = true; // gold foil over the neck
+    bool open = false; // uncorked: the foil is cut below the glass lip
 };
 
 void drawBottle(QPainter &p, qreal h, qreal lw, const BottleLook &look = {})
@@ -303,7 +314,8 @@ void drawBottle(QPainter &p, qreal h, qreal lw, const BottleLook &look = {})
         const QPointF c(0, label.center().y() + 0.005 * h);
         p.setPen(Qt::NoPen);
         p.setBrush(pal::GoldDark);
-        const QPointF offs[] = {{-1.6, -1.1}, {0, -1.1}, {1.6, -1.1}, {-0.8, 0.3}, {0.8, 0.3}, {0, 1.7}};
+        const QPointF offs[] = { { -1.6, -1.1 }, { 0, -1.1 }, { 1.6, -1.1 }, { -0.8, 0.3 },
+            { 0.8, 0.3 }, { 0, 1.7 } };
         for (const auto &o : offs)
             p.drawEllipse(c + o * gr, gr, gr);
     }
@@ -339,7 +351,8 @@ void drawBottle(QPainter &p, qreal h, qreal lw, const BottleLook &look = {})
 // ---------------------------------------------------------------------------
 // Wine glass: upright, origin at the middle of its foot, h tall.
 
-struct GlassShape {
+struct GlassShape
+{
     QPainterPath bowl;
     qreal rimY, bottomY, rimW, bellyW;
 };
@@ -361,12 +374,13 @@ GlassShape glassShape(qreal h)
     return s;
 }
 
-struct Pour {
-    qreal level = 0.55;          // share of the bowl's height the wine fills
-    qreal surfaceAngle = 0;      // tilt of the wine's surface on the page, degrees
+struct Pour
+{
+    qreal level = 0.55; // share of the bowl's height the wine fills
+    qreal surfaceAngle = 0; // tilt of the wine's surface on the page, degrees
     QColor wine = pal::Wine;
-    bool ripple = false;         // a ring on the surface where a stream falls in
-    qreal rippleX = 0;           // where, in the glass's own units
+    bool ripple = false; // a ring on the surface where a stream falls in
+    qreal rippleX = 0; // where, in the glass's own units
 };
 
 // Draws the glass with "place" mapping its own units onto the page.
@@ -447,7 +461,8 @@ void drawGlass(QPainter &p, const QTransform &place, qreal h, qreal lw, const Po
     p.setPen(pen(QColor(255, 255, 255, 230), std::max(0.05 * h, 0.9)));
     p.drawPath(shine);
     p.setPen(pen(QColor(255, 255, 255, 200), std::max(0.03 * h, 0.7)));
-    p.drawLine(QPointF(s.bellyW * 0.70, s.rimY + 0.30 * H), QPointF(s.bellyW * 0.76, s.rimY + 0.42 * H));
+    p.drawLine(
+        QPointF(s.bellyW * 0.70, s.rimY + 0.30 * H), QPointF(s.bellyW * 0.76, s.rimY + 0.42 * H));
 
     p.setWorldTransform(page);
 }
@@ -467,9 +482,9 @@ QTransform at(QPointF pos, qreal angle = 0)
 void drawGrape(QPainter &p, QPointF c, qreal r, qreal lw, qreal shade = 0)
 {
     outlineFill(p, circle(c, r),
-                ballBrush(c, r, darker(pal::GrapeLight, shade), darker(pal::Grape, shade),
-                          darker(pal::GrapeDark, shade)),
-                darker(pal::GrapeDark, 0.2), lw);
+        ballBrush(c, r, darker(pal::GrapeLight, shade), darker(pal::Grape, shade),
+            darker(pal::GrapeDark, shade)),
+        darker(pal::GrapeDark, 0.2), lw);
     if (r >= 3.5) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 170));
@@ -481,8 +496,15 @@ void drawGrape(QPainter &p, QPointF c, qreal r, qreal lw, qreal shade = 0)
 QPainterPath leafPath(QPointF c, qreal r)
 {
     static const QPointF half[] = {
-        {0.00, 0.62},  {-0.30, 0.88}, {-0.80, 0.66}, {-0.62, 0.30}, {-1.00, -0.10},
-        {-0.56, -0.22}, {-0.56, -0.78}, {-0.18, -0.54}, {0.00, -1.00},
+        { 0.00, 0.62 },
+        { -0.30, 0.88 },
+        { -0.80, 0.66 },
+        { -0.62, 0.30 },
+        { -1.00, -0.10 },
+        { -0.56, -0.22 },
+        { -0.56, -0.78 },
+        { -0.18, -0.54 },
+        { 0.00, -1.00 },
     };
     QPolygonF poly;
     for (const auto &pt : half)
@@ -504,7 +526,8 @@ void drawLeaf(QPainter &p, QPointF c, qreal r, qreal angle, qreal lw)
     outlineFill(p, leaf, litBrush(pal::Leaf, 0.4, 0.3), pal::LeafDark, lw);
     p.setPen(pen(alpha(pal::LeafDark, 200), lw * 0.7));
     const QPointF base(0, 0.50 * r);
-    const QPointF tips[] = {{0, -0.85}, {-0.85, -0.10}, {0.85, -0.10}, {-0.62, 0.55}, {0.62, 0.55}};
+    const QPointF tips[]
+        = { { 0, -0.85 }, { -0.85, -0.10 }, { 0.85, -0.10 }, { -0.62, 0.55 }, { 0.62, 0.55 } };
     for (const auto &t : tips)
         p.drawLine(base, t * r * 0.85);
     p.restore();
@@ -514,7 +537,7 @@ void drawLeaf(QPainter &p, QPointF c, qreal r, qreal angle, qreal lw)
 // Small things shared by the buttons
 
 void drawBadgeDisc(QPainter &p, QPointF c, qreal r, const QColor &light, const QColor &mid,
-                   const QColor &dark, qreal lw)
+    const QColor &dark, qreal lw)
 {
     // a white ring keeps the badge apart from whatever it sits on
     p.setPen(Qt::NoPen);
@@ -544,7 +567,7 @@ void drawCrossBadge(QPainter &p, QPointF c, qreal r, qreal lw)
 // A thick stroke with an outline: the outline first, then the colour on top,
 // so crossings stay clean.
 void drawOutlinedStrokes(QPainter &p, const std::vector<QPainterPath> &strokes, qreal w,
-                         const QBrush &fill, const QColor &line, qreal lw)
+    const QBrush &fill, const QColor &line, qreal lw)
 {
     p.setBrush(Qt::NoBrush);
     for (const auto &s : strokes) {
@@ -573,26 +596,31 @@ QPainterPath polyline(std::initializer_list<QPointF> pts)
 
 // A tick inside box (square), drawn thick.
 void drawTick(QPainter &p, const QRectF &box, qreal lw, const QColor &light = pal::GreenLight,
-              const QColor &mid = pal::Green, const QColor &dark = pal::GreenDark)
+    const QColor &mid = pal::Green, const QColor &dark = pal::GreenDark)
 {
-    auto pt = [&](qreal x, qreal y) { return QPointF(box.left() + x * box.width(), box.top() + y * box.height()); };
-    const QPainterPath tick = polyline({pt(0.12, 0.54), pt(0.40, 0.82), pt(0.88, 0.18)});
+    auto pt = [&](qreal x, qreal y) {
+        return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
+    };
+    const QPainterPath tick = polyline({ pt(0.12, 0.54), pt(0.40, 0.82), pt(0.88, 0.18) });
     QLinearGradient g(box.topLeft(), box.bottomRight());
     g.setColorAt(0.0, light);
     g.setColorAt(0.5, mid);
     g.setColorAt(1.0, darker(mid, 0.25));
-    drawOutlinedStrokes(p, {tick}, 0.19 * box.width(), QBrush(g), darker(dark, 0.2), lw);
+    drawOutlinedStrokes(p, { tick }, 0.19 * box.width(), QBrush(g), darker(dark, 0.2), lw);
 }
 
 void drawCross(QPainter &p, const QRectF &box, qreal lw)
 {
-    auto pt = [&](qreal x, qreal y) { return QPointF(box.left() + x * box.width(), box.top() + y * box.height()); };
+    auto pt = [&](qreal x, qreal y) {
+        return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
+    };
     QLinearGradient g(box.topLeft(), box.bottomRight());
     g.setColorAt(0.0, pal::RedLight);
     g.setColorAt(0.5, pal::Red);
     g.setColorAt(1.0, darker(pal::Red, 0.25));
-    drawOutlinedStrokes(p, {polyline({pt(0.2, 0.2), pt(0.8, 0.8)}), polyline({pt(0.8, 0.2), pt(0.2, 0.8)})},
-                        0.19 * box.width(), QBrush(g), darker(pal::RedDark, 0.2), lw);
+    drawOutlinedStrokes(p,
+        { polyline({ pt(0.2, 0.2), pt(0.8, 0.8) }), polyline({ pt(0.8, 0.2), pt(0.2, 0.8) }) },
+        0.19 * box.width(), QBrush(g), darker(pal::RedDark, 0.2), lw);
 }
 
 // Magnifier with the lens centred on c; the handle runs to the bottom right.
@@ -603,7 +631,7 @@ void drawMagnifier(QPainter &p, QPointF c, qreal r, qreal lw)
     QLinearGradient handle(h0 + QPointF(-r, r) * 0.3, h0 + QPointF(r, -r) * 0.3);
     handle.setColorAt(0.0, pal::NavyLight);
     handle.setColorAt(1.0, pal::Navy);
-    drawOutlinedStrokes(p, {polyline({h0, h1})}, 0.52 * r, QBrush(handle), pal::NavyDark, lw);
+    drawOutlinedStrokes(p, { polyline({ h0, h1 }) }, 0.52 * r, QBrush(handle), pal::NavyDark, lw);
 
     // lens
     QRadialGradient lens(c, r, c - QPointF(r, r) * 0.35);
@@ -639,10 +667,11 @@ void drawPencil(QPainter &p, QPointF tip, QPointF end, qreal width, qreal lw)
     const qreal w = width / 2, cone = 0.24 * len, ferrule = 0.10 * len, rubber = 0.12 * len;
     const QColor line(60, 40, 16);
     // wood cone and lead
-    QPainterPath wood = polyline({{0, 0}, {cone, -w}, {cone, w}});
+    QPainterPath wood = polyline({ { 0, 0 }, { cone, -w }, { cone, w } });
     wood.closeSubpath();
     outlineFill(p, wood, QColor(242, 214, 164), line, lw);
-    QPainterPath lead = polyline({{0, 0}, {cone * 0.36, -w * 0.36}, {cone * 0.36, w * 0.36}});
+    QPainterPath lead
+        = polyline({ { 0, 0 }, { cone * 0.36, -w * 0.36 }, { cone * 0.36, w * 0.36 } });
     lead.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(50, 46, 44));
@@ -686,15 +715,16 @@ void drawSheet(QPainter &p, const QRectF &r, qreal fold, qreal lw, int lines, qr
     paper.setColorAt(0.6, pal::Cream);
     paper.setColorAt(1.0, mix(pal::Cream, pal::CreamDark, 0.6));
     outlineFill(p, sheet, paper, pal::Paper, lw);
-    QPainterPath corner = polyline({{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold},
-                                    {r.right(), r.top() + fold}});
+    QPainterPath corner = polyline({ { r.right() - fold, r.top() },
+        { r.right() - fold, r.top() + fold }, { r.right(), r.top() + fold } });
     corner.closeSubpath();
     outlineFill(p, corner, pal::CreamDark, pal::Paper, lw);
     p.setPen(pen(QColor(96, 112, 140), lw, Qt::FlatCap));
     for (int i = 0; i < lines; ++i) {
         const qreal y = r.top() + fold + lineGap * (i + 0.5) + 0.5;
         const qreal right = (i == lines - 1) ? r.left() + r.width() * 0.55 : r.right() - 2.5;
-        p.drawLine(QPointF(r.left() + 2.5, std::floor(y) + 0.5), QPointF(right, std::floor(y) + 0.5));
+        p.drawLine(
+            QPointF(r.left() + 2.5, std::floor(y) + 0.5), QPointF(right, std::floor(y) + 0.5));
     }
 }
 
@@ -702,19 +732,22 @@ void drawSheet(QPainter &p, const QRectF &r, qreal fold, qreal lw, int lines, qr
 // GIF writing: one palette for the whole file, frames cut down to what
 // changes, disposal chosen so each frame is as small as it can be.
 
-struct GifFrame {
-    QImage image;    // premultiplied, the size of the canvas
+struct GifFrame
+{
+    QImage image; // premultiplied, the size of the canvas
     int delayMs = 100;
 };
 
-struct GifOptions {
-    QColor matte = pal::Silver;  // what the half-covered edge pixels are blended with
-    bool transparent = true;     // the picture's background is see-through
-    bool preferRestorePrevious = false;  // pick "restore previous" when it costs the same
+struct GifOptions
+{
+    QColor matte = pal::Silver; // what the half-covered edge pixels are blended with
+    bool transparent = true; // the picture's background is see-through
+    bool preferRestorePrevious = false; // pick "restore previous" when it costs the same
     QByteArray comment = "Caveto - Morvent Software";
 };
 
-struct Rect {
+struct Rect
+{
     int x = 0, y = 0, w = 0, h = 0;
     bool empty() const { return w <= 0 || h <= 0; }
     int area() const { return empty() ? 0 : w * h; }
@@ -726,14 +759,15 @@ struct Rect {
             return *this;
         const int x0 = std::min(x, o.x), y0 = std::min(y, o.y);
         const int x1 = std::max(x + w, o.x + o.w), y1 = std::max(y + h, o.y + o.h);
-        return {x0, y0, x1 - x0, y1 - y0};
+        return { x0, y0, x1 - x0, y1 - y0 };
     }
     bool contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
 };
 
-using Indexed = std::vector<uint8_t>;   // 0 = see-through, otherwise a palette entry
+using Indexed = std::vector<uint8_t>; // 0 = see-through, otherwise a palette entry
 
-struct ColorCount {
+struct ColorCount
+{
     int r, g, b;
     long n;
 };
@@ -754,23 +788,24 @@ std::vector<QRgb> buildPalette(std::vector<ColorCount> colours, int maxColours)
             palette.push_back(qRgb(c.r, c.g, c.b));
         return palette;
     }
-    struct Box {
+    struct Box
+    {
         int begin, end;
         double error;
         int axis;
     };
     auto measure = [&](Box &box) {
-        double sum[3] = {0, 0, 0}, sq[3] = {0, 0, 0}, n = 0;
+        double sum[3] = { 0, 0, 0 }, sq[3] = { 0, 0, 0 }, n = 0;
         for (int i = box.begin; i < box.end; ++i) {
             const auto &c = colours[i];
-            const int v[3] = {c.r, c.g, c.b};
+            const int v[3] = { c.r, c.g, c.b };
             for (int k = 0; k < 3; ++k) {
                 sum[k] += double(v[k]) * c.n;
                 sq[k] += double(v[k]) * v[k] * c.n;
             }
             n += c.n;
         }
-        const double weight[3] = {3, 4, 2};
+        const double weight[3] = { 3, 4, 2 };
         double best = -1;
         box.error = 0;
         for (int k = 0; k < 3; ++k) {
@@ -784,18 +819,18 @@ std::vector<QRgb> buildPalette(std::vector<ColorCount> colours, int maxColours)
         if (box.end - box.begin < 2)
             box.error = 0;
     };
-    std::vector<Box> boxes{{0, int(colours.size()), 0, 0}};
+    std::vector<Box> boxes { { 0, int(colours.size()), 0, 0 } };
     measure(boxes[0]);
     while (int(boxes.size()) < maxColours) {
         auto it = std::max_element(boxes.begin(), boxes.end(),
-                                   [](const Box &a, const Box &b) { return a.error < b.error; });
+            [](const Box &a, const Box &b) { return a.error < b.error; });
         if (it->error <= 0)
             break;
         Box box = *it;
         const int axis = box.axis;
         auto key = [axis](const ColorCount &c) { return axis == 0 ? c.r : axis == 1 ? c.g : c.b; };
         std::sort(colours.begin() + box.begin, colours.begin() + box.end,
-                  [&](const ColorCount &a, const ColorCount &b) { return key(a) < key(b); });
+            [&](const ColorCount &a, const ColorCount &b) { return key(a) < key(b); });
         long total = 0;
         for (int i = box.begin; i < box.end; ++i)
             total += colours[i].n;
@@ -807,7 +842,7 @@ std::vector<QRgb> buildPalette(std::vector<ColorCount> colours, int maxColours)
             if (acc * 2 >= total)
                 break;
         }
-        Box a{box.begin, split, 0, 0}, b{split, box.end, 0, 0};
+        Box a { box.begin, split, 0, 0 }, b { split, box.end, 0, 0 };
         measure(a);
         measure(b);
         *it = a;
@@ -815,7 +850,7 @@ std::vector<QRgb> buildPalette(std::vector<ColorCount> colours, int maxColours)
     }
     std::vector<std::array<double, 4>> means(boxes.size());
     for (size_t k = 0; k < boxes.size(); ++k) {
-        double s[4] = {0, 0, 0, 0};
+        double s[4] = { 0, 0, 0, 0 };
         for (int i = boxes[k].begin; i < boxes[k].end; ++i) {
             const auto &c = colours[i];
             s[0] += double(c.r) * c.n;
@@ -823,15 +858,16 @@ std::vector<QRgb> buildPalette(std::vector<ColorCount> colours, int maxColours)
             s[2] += double(c.b) * c.n;
             s[3] += c.n;
         }
-        means[k] = {s[0] / s[3], s[1] / s[3], s[2] / s[3], s[3]};
+        means[k] = { s[0] / s[3], s[1] / s[3], s[2] / s[3], s[3] };
     }
     for (int round = 0; round < 4; ++round) {
-        std::vector<std::array<double, 4>> acc(means.size(), {0, 0, 0, 0});
+        std::vector<std::array<double, 4>> acc(means.size(), { 0, 0, 0, 0 });
         for (const auto &c : colours) {
             size_t best = 0;
             long bestD = -1;
             for (size_t k = 0; k < means.size(); ++k) {
-                const long d = distance2(c.r, c.g, c.b, int(means[k][0]), int(means[k][1]), int(means[k][2]));
+                const long d = distance2(
+                    c.r, c.g, c.b, int(means[k][0]), int(means[k][1]), int(means[k][2]));
                 if (bestD < 0 || d < bestD) {
                     bestD = d;
                     best = k;
@@ -844,10 +880,12 @@ std::vector<QRgb> buildPalette(std::vector<ColorCount> colours, int maxColours)
         }
         for (size_t k = 0; k < means.size(); ++k)
             if (acc[k][3] > 0)
-                means[k] = {acc[k][0] / acc[k][3], acc[k][1] / acc[k][3], acc[k][2] / acc[k][3], acc[k][3]};
+                means[k] = { acc[k][0] / acc[k][3], acc[k][1] / acc[k][3], acc[k][2] / acc[k][3],
+                    acc[k][3] };
     }
     for (const auto &m : means)
-        palette.push_back(qRgb(int(std::lround(m[0])), int(std::lround(m[1])), int(std::lround(m[2]))));
+        palette.push_back(
+            qRgb(int(std::lround(m[0])), int(std::lround(m[1])), int(std::lround(m[2]))));
     return palette;
 }
 
@@ -915,19 +953,20 @@ void putBlocks(QByteArray &out, const QByteArray &data)
     out.append(char(0));
 }
 
-struct GifStats {
+struct GifStats
+{
     int frames = 0, bytes = 0, colours = 0;
 };
 
 GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const GifOptions &opt,
-                  const QString &previewDir)
+    const QString &previewDir)
 {
     const int W = frames.front().image.width(), H = frames.front().image.height();
     const int N = W * H;
     const int mr = opt.matte.red(), mg = opt.matte.green(), mb = opt.matte.blue();
 
     // Flatten: see-through below half cover, otherwise blended onto the matte.
-    std::vector<std::vector<QRgb>> flat;   // 0 marks see-through (real colours get alpha 255)
+    std::vector<std::vector<QRgb>> flat; // 0 marks see-through (real colours get alpha 255)
     QHash<QRgb, long> histogram;
     for (const auto &f : frames) {
         std::vector<QRgb> px(N);
@@ -966,7 +1005,7 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
 
     std::vector<ColorCount> colours;
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
-        colours.push_back({qRed(it.key()), qGreen(it.key()), qBlue(it.key()), it.value()});
+        colours.push_back({ qRed(it.key()), qGreen(it.key()), qBlue(it.key()), it.value() });
     std::sort(colours.begin(), colours.end(), [](const ColorCount &a, const ColorCount &b) {
         return std::tie(a.r, a.g, a.b) < std::tie(b.r, b.g, b.b);
     });
@@ -976,7 +1015,7 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
         ++tableBits;
     const int tableSize = 1 << tableBits;
     std::vector<QRgb> palette(tableSize, qRgb(0, 0, 0));
-    palette[0] = opt.matte.rgb();        // the see-through entry shows the matte where it is ignored
+    palette[0] = opt.matte.rgb(); // the see-through entry shows the matte where it is ignored
     for (size_t i = 0; i < entries.size(); ++i)
         palette[i + 1] = entries[i];
 
@@ -990,8 +1029,8 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
         int best = 1;
         long bestD = -1;
         for (int i = 1; i <= int(entries.size()); ++i) {
-            const long d = distance2(qRed(c), qGreen(c), qBlue(c), qRed(palette[i]), qGreen(palette[i]),
-                                     qBlue(palette[i]));
+            const long d = distance2(qRed(c), qGreen(c), qBlue(c), qRed(palette[i]),
+                qGreen(palette[i]), qBlue(palette[i]));
             if (bestD < 0 || d < bestD) {
                 bestD = d;
                 best = i;
@@ -1018,7 +1057,7 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
                     x1 = std::max(x1, x);
                     y1 = std::max(y1, y);
                 }
-        return x1 < 0 ? Rect{} : Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+        return x1 < 0 ? Rect {} : Rect { x0, y0, x1 - x0 + 1, y1 - y0 + 1 };
     };
     // Would showing "state" and then drawing "next" over it need any pixel wiped?
     auto needsWipe = [&](const Indexed &state, const Indexed &next) {
@@ -1047,7 +1086,7 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
         out.append(char(qGreen(palette[i])));
         out.append(char(qBlue(palette[i])));
     }
-    out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);   // loop for ever
+    out.append("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19); // loop for ever
     if (!opt.comment.isEmpty()) {
         out.append("\x21\xFE", 2);
         putBlocks(out, opt.comment);
@@ -1060,15 +1099,18 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
         const Indexed &target = targets[k];
         // A see-through picture is wiped clean before it loops, so it starts
         // again the same whether or not a decoder clears the canvas itself.
-        const Indexed &next = (k + 1 < count) ? targets[k + 1] : opt.transparent ? blank : targets[0];
+        const Indexed &next = (k + 1 < count) ? targets[k + 1]
+            : opt.transparent                 ? blank
+                                              : targets[0];
         Rect rect = diffBox(canvas, target);
         if (k == 0 && !opt.transparent)
-            rect = {0, 0, W, H};
+            rect = { 0, 0, W, H };
         if (rect.empty())
-            rect = {0, 0, 1, 1};
+            rect = { 0, 0, 1, 1 };
 
         // 1 keeps this frame, 2 wipes its rectangle, 3 goes back to before it.
-        struct Choice {
+        struct Choice
+        {
             int disposal;
             Rect rect;
             Indexed after;
@@ -1076,7 +1118,7 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
         };
         std::vector<Choice> choices;
         if (!needsWipe(target, next))
-            choices.push_back({1, rect, target, 0});
+            choices.push_back({ 1, rect, target, 0 });
         {
             int x0 = W, y0 = H, x1 = -1, y1 = -1;
             for (int y = 0; y < H; ++y)
@@ -1087,13 +1129,13 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
                         x1 = std::max(x1, x);
                         y1 = std::max(y1, y);
                     }
-            const Rect wipe = x1 < 0 ? Rect{} : Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+            const Rect wipe = x1 < 0 ? Rect {} : Rect { x0, y0, x1 - x0 + 1, y1 - y0 + 1 };
             const Rect r2 = rect.united(wipe);
-            choices.push_back({2, r2, cleared(target, r2), r2.area() - rect.area()});
+            choices.push_back({ 2, r2, cleared(target, r2), r2.area() - rect.area() });
         }
         // The first frame has nothing before it to go back to.
         if (k > 0 && !needsWipe(canvas, next))
-            choices.push_back({3, rect, canvas, 0});
+            choices.push_back({ 3, rect, canvas, 0 });
         for (auto &c : choices)
             c.cost += diffBox(c.after, next).area();
         auto rank = [&](int d) {
@@ -1101,9 +1143,10 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
                 return d == 3 ? 0 : d;
             return d;
         };
-        const Choice &pick = *std::min_element(choices.begin(), choices.end(), [&](const Choice &a, const Choice &b) {
-            return a.cost != b.cost ? a.cost < b.cost : rank(a.disposal) < rank(b.disposal);
-        });
+        const Choice &pick = *std::min_element(
+            choices.begin(), choices.end(), [&](const Choice &a, const Choice &b) {
+                return a.cost != b.cost ? a.cost < b.cost : rank(a.disposal) < rank(b.disposal);
+            });
 
         Indexed data;
         data.reserve(pick.rect.area());
@@ -1131,9 +1174,11 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
         if (!previewDir.isEmpty()) {
             QImage shown(W, H, QImage::Format_ARGB32);
             for (int i = 0; i < N; ++i)
-                shown.setPixel(i % W, i / W, target[i] == 0 ? 0u : (palette[target[i]] | 0xFF000000u));
+                shown.setPixel(
+                    i % W, i / W, target[i] == 0 ? 0u : (palette[target[i]] | 0xFF000000u));
             const QString base = QFileInfo(fileName).completeBaseName();
-            shown.save(QStringLiteral("%1/%2-%3.png").arg(previewDir, base).arg(k, 2, 10, QChar('0')));
+            shown.save(
+                QStringLiteral("%1/%2-%3.png").arg(previewDir, base).arg(k, 2, 10, QChar('0')));
         }
     }
     out.append(char(0x3B));
@@ -1143,7 +1188,7 @@ GifStats writeGif(const QString &fileName, std::vector<GifFrame> frames, const G
         std::fprintf(stderr, "cannot write %s\n", qPrintable(fileName));
         std::exit(1);
     }
-    return {count, int(out.size()), int(entries.size())};
+    return { count, int(out.size()), int(entries.size()) };
 }
 
 void savePng(const QImage &img, const QString &fileName)
@@ -1163,7 +1208,7 @@ namespace icons22 {
 
 constexpr qreal lw = 1.0;
 
-void dictionary(QPainter &p)   // BAH: an open book with A and Z
+void dictionary(QPainter &p) // BAH: an open book with A and Z
 {
     // cover under the pages
     QPainterPath cover;
@@ -1196,19 +1241,19 @@ void dictionary(QPainter &p)   // BAH: an open book with A and Z
     p.drawRect(QRectF(9.9, 10.4, 2.2, 1.3));
 }
 
-void grapes(QPainter &p)   // BUvas: a bunch of grapes
+void grapes(QPainter &p) // BUvas: a bunch of grapes
 {
     drawLeaf(p, QPointF(15.2, 4.6), 4.2, 35, lw * 0.8);
     p.setPen(pen(pal::WoodDark, 1.4));
     p.drawLine(QPointF(10.5, 7.5), QPointF(11.8, 2.0));
     const qreal r = 2.5;
-    const QPointF pts[] = {{4.4, 8.4}, {9.1, 8.0}, {13.8, 8.4}, {18.2, 9.2}, {6.7, 12.3},
-                           {11.4, 12.1}, {16.0, 12.7}, {8.9, 16.2}, {13.6, 16.3}, {11.2, 19.9}};
+    const QPointF pts[] = { { 4.4, 8.4 }, { 9.1, 8.0 }, { 13.8, 8.4 }, { 18.2, 9.2 }, { 6.7, 12.3 },
+        { 11.4, 12.1 }, { 16.0, 12.7 }, { 8.9, 16.2 }, { 13.6, 16.3 }, { 11.2, 19.9 } };
     for (const auto &c : pts)
         drawGrape(p, c, r, lw * 0.9);
 }
 
-void tablets(QPainter &p)   // BDecalogo: two stone tablets with lines
+void tablets(QPainter &p) // BDecalogo: two stone tablets with lines
 {
     auto tablet = [&](qreal x0, qreal x1, qreal top, qreal bottom) {
         const qreal r = (x1 - x0) / 2;
@@ -1231,11 +1276,11 @@ void tablets(QPainter &p)   // BDecalogo: two stone tablets with lines
     tablet(11, 20.5, 2.5, 20.5);
 }
 
-void lexicon(QPainter &p)   // BLexico: a glass and a speech bubble
+void lexicon(QPainter &p) // BLexico: a glass and a speech bubble
 {
     QPainterPath bubble;
     bubble.addRoundedRect(QRectF(9.5, 1.5, 11.5, 8.5), 3, 3);
-    QPainterPath tail = polyline({{12, 9}, {10.5, 12.5}, {15, 9.5}});
+    QPainterPath tail = polyline({ { 12, 9 }, { 10.5, 12.5 }, { 15, 9.5 } });
     tail.closeSubpath();
     bubble = bubble.united(tail);
     outlineFill(p, bubble, litBrush(QColor(255, 255, 255), 0.0, 0.12), pal::Navy, lw);
@@ -1248,7 +1293,7 @@ void lexicon(QPainter &p)   // BLexico: a glass and a speech bubble
     drawGlass(p, at(QPointF(6.5, 21.3)), 17, lw, pour);
 }
 
-void bottle(QPainter &p)   // BVinos: a wine bottle
+void bottle(QPainter &p) // BVinos: a wine bottle
 {
     p.save();
     p.translate(11, 21.5);
@@ -1256,7 +1301,7 @@ void bottle(QPainter &p)   // BVinos: a wine bottle
     p.restore();
 }
 
-void calendar(QPainter &p)   // BCosechas: a calendar page
+void calendar(QPainter &p) // BCosechas: a calendar page
 {
     QPainterPath page;
     page.addRoundedRect(QRectF(1.5, 3.5, 19, 17), 1.5, 1.5);
@@ -1266,7 +1311,7 @@ void calendar(QPainter &p)   // BCosechas: a calendar page
     head.addRect(QRectF(1.5, 6, 19, 2.5));
     head.setFillRule(Qt::WindingFill);
     outlineFill(p, head.simplified(), litBrush(pal::Burgundy, 0.35, 0.3), pal::BurgundyDark, lw);
-    for (qreal x : {6.0, 16.0}) {
+    for (qreal x : { 6.0, 16.0 }) {
         QPainterPath ring;
         ring.addRoundedRect(QRectF(x - 1, 1, 2, 5), 1, 1);
         outlineFill(p, ring, litBrush(pal::Gold), pal::GoldDark, lw * 0.7);
@@ -1282,18 +1327,65 @@ void calendar(QPainter &p)   // BCosechas: a calendar page
 
 // The outline of mainland Spain, longitude and latitude, clockwise from Galicia.
 const QPointF kSpain[] = {
-    {-9.3, 43.0},  {-8.0, 43.7},  {-7.0, 43.55}, {-5.8, 43.6},  {-3.8, 43.45}, {-1.8, 43.4},
-    {-1.4, 43.1},  {0.0, 42.7},   {1.5, 42.45},  {3.2, 42.35},  {3.2, 41.9},   {2.2, 41.4},
-    {0.9, 41.0},   {0.2, 40.1},   {-0.3, 39.4},  {0.2, 38.75},  {-0.5, 38.3},  {-0.7, 37.6},
-    {-1.6, 37.25}, {-2.1, 36.73}, {-3.0, 36.75}, {-4.4, 36.7},  {-5.3, 36.15}, {-5.6, 36.0},
-    {-6.3, 36.5},  {-6.4, 36.85}, {-7.4, 37.2},  {-7.5, 37.5},  {-7.0, 38.2},  {-7.3, 39.0},
-    {-7.0, 39.6},  {-6.9, 40.2},  {-6.8, 41.0},  {-6.2, 41.6},  {-6.6, 41.95}, {-8.1, 41.85},
-    {-8.9, 41.9},  {-8.9, 42.25}, {-9.1, 42.6},
+    { -9.3, 43.0 },
+    { -8.0, 43.7 },
+    { -7.0, 43.55 },
+    { -5.8, 43.6 },
+    { -3.8, 43.45 },
+    { -1.8, 43.4 },
+    { -1.4, 43.1 },
+    { 0.0, 42.7 },
+    { 1.5, 42.45 },
+    { 3.2, 42.35 },
+    { 3.2, 41.9 },
+    { 2.2, 41.4 },
+    { 0.9, 41.0 },
+    { 0.2, 40.1 },
+    { -0.3, 39.4 },
+    { 0.2, 38.75 },
+    { -0.5, 38.3 },
+    { -0.7, 37.6 },
+    { -1.6, 37.25 },
+    { -2.1, 36.73 },
+    { -3.0, 36.75 },
+    { -4.4, 36.7 },
+    { -5.3, 36.15 },
+    { -5.6, 36.0 },
+    { -6.3, 36.5 },
+    { -6.4, 36.85 },
+    { -7.4, 37.2 },
+    { -7.5, 37.5 },
+    { -7.0, 38.2 },
+    { -7.3, 39.0 },
+    { -7.0, 39.6 },
+    { -6.9, 40.2 },
+    { -6.8, 41.0 },
+    { -6.2, 41.6 },
+    { -6.6, 41.95 },
+    { -8.1, 41.85 },
+    { -8.9, 41.9 },
+    { -8.9, 42.25 },
+    { -9.1, 42.6 },
 };
 const QPointF kPortugal[] = {
-    {-8.9, 41.9}, {-8.1, 41.85}, {-6.6, 41.95}, {-6.2, 41.6}, {-6.8, 41.0}, {-6.9, 40.2},
-    {-7.0, 39.6}, {-7.3, 39.0},  {-7.0, 38.2},  {-7.5, 37.5}, {-7.4, 37.2}, {-8.0, 37.0},
-    {-9.0, 37.05}, {-8.8, 38.2}, {-9.5, 38.75}, {-9.0, 39.6}, {-8.7, 40.6}, {-8.8, 41.5},
+    { -8.9, 41.9 },
+    { -8.1, 41.85 },
+    { -6.6, 41.95 },
+    { -6.2, 41.6 },
+    { -6.8, 41.0 },
+    { -6.9, 40.2 },
+    { -7.0, 39.6 },
+    { -7.3, 39.0 },
+    { -7.0, 38.2 },
+    { -7.5, 37.5 },
+    { -7.4, 37.2 },
+    { -8.0, 37.0 },
+    { -9.0, 37.05 },
+    { -8.8, 38.2 },
+    { -9.5, 38.75 },
+    { -9.0, 39.6 },
+    { -8.7, 40.6 },
+    { -8.8, 41.5 },
 };
 
 QPolygonF mapShape(const QPointF *pts, int n, const QRectF &frame)
@@ -1315,16 +1407,18 @@ void drawMapPin(QPainter &p, QPointF tip, qreal r, qreal lw)
     QPainterPath pin;
     pin.moveTo(tip);
     pin.cubicTo(QPointF(tip.x() - 0.4 * r, tip.y() - 0.9 * r), QPointF(c.x() - r, c.y() + 0.9 * r),
-                QPointF(c.x() - r, c.y()));
+        QPointF(c.x() - r, c.y()));
     pin.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 180, -180);
-    pin.cubicTo(QPointF(c.x() + r, c.y() + 0.9 * r), QPointF(tip.x() + 0.4 * r, tip.y() - 0.9 * r), tip);
-    outlineFill(p, pin, ballBrush(c, r, pal::RedLight, pal::Red, pal::RedDark), darker(pal::RedDark, 0.3), lw);
+    pin.cubicTo(
+        QPointF(c.x() + r, c.y() + 0.9 * r), QPointF(tip.x() + 0.4 * r, tip.y() - 0.9 * r), tip);
+    outlineFill(p, pin, ballBrush(c, r, pal::RedLight, pal::Red, pal::RedDark),
+        darker(pal::RedDark, 0.3), lw);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 230));
     p.drawEllipse(c, 0.38 * r, 0.38 * r);
 }
 
-void map(QPainter &p)   // BMapa: Spain with a pin
+void map(QPainter &p) // BMapa: Spain with a pin
 {
     QPainterPath sea;
     sea.addRoundedRect(QRectF(0.5, 1.5, 21, 19), 2.5, 2.5);
@@ -1343,14 +1437,15 @@ void map(QPainter &p)   // BMapa: Spain with a pin
     outlineFill(p, pt, QColor(214, 214, 196), QColor(110, 104, 80), lw * 0.7);
     outlineFill(p, sp, litBrush(QColor(236, 204, 120), 0.4, 0.2), QColor(118, 84, 24), lw * 0.8);
     // Valdepenas, in the middle of La Mancha's vineyards
-    const QPolygonF pin = mapShape(std::array<QPointF, 1>{QPointF(-3.4, 38.77)}.data(), 1, frame);
+    const QPolygonF pin
+        = mapShape(std::array<QPointF, 1> { QPointF(-3.4, 38.77) }.data(), 1, frame);
     drawMapPin(p, pin[0], 2.1, lw * 0.8);
 }
 
 void drawFork(QPainter &p, qreal x, qreal top, qreal bottom, qreal lw)
 {
     QPainterPath f;
-    const qreal tw = 2.0;   // half width of the tines
+    const qreal tw = 2.0; // half width of the tines
     f.moveTo(x - tw, top);
     f.lineTo(x - tw, top + 4);
     f.quadTo(x - tw, top + 6, x - 0.6, top + 6.8);
@@ -1386,7 +1481,7 @@ void drawKnife(QPainter &p, qreal x, qreal top, qreal bottom, qreal lw)
     outlineFill(p, k, metal, QColor(70, 78, 92), lw);
 }
 
-void pairing(QPainter &p)   // BMaridaje: fork, glass and knife
+void pairing(QPainter &p) // BMaridaje: fork, glass and knife
 {
     drawFork(p, 3.5, 1.5, 20.5, lw);
     drawKnife(p, 18.5, 1.5, 20.5, lw);
@@ -1395,7 +1490,7 @@ void pairing(QPainter &p)   // BMaridaje: fork, glass and knife
     drawGlass(p, at(QPointF(11, 20.8)), 17.5, lw, pour);
 }
 
-void printer(QPainter &p)   // BInformes: a printer printing a list
+void printer(QPainter &p) // BInformes: a printer printing a list
 {
     // the paper waiting at the back
     QPainterPath back;
@@ -1529,10 +1624,19 @@ void enter(QPainter &p)
     outlineFill(p, arrow, litBrush(pal::Green, 0.45, 0.3), pal::GreenDark, lw);
 }
 
-void cancel(QPainter &p) { drawCross(p, QRectF(1, 1, 22, 22), lw); }
-void accept(QPainter &p) { drawTick(p, QRectF(1, 1, 22, 22), lw); }
+void cancel(QPainter &p)
+{
+    drawCross(p, QRectF(1, 1, 22, 22), lw);
+}
+void accept(QPainter &p)
+{
+    drawTick(p, QRectF(1, 1, 22, 22), lw);
+}
 
-void record(QPainter &p) { drawSheet(p, QRectF(2.5, 1.5, 15, 20), 4, lw, 5, 2.6); }
+void record(QPainter &p)
+{
+    drawSheet(p, QRectF(2.5, 1.5, 15, 20), 4, lw, 5, 2.6);
+}
 
 void add(QPainter &p)
 {
@@ -1552,7 +1656,7 @@ void modify(QPainter &p)
     drawPencil(p, QPointF(11, 22.5), QPointF(23, 8), 4.4, lw);
 }
 
-void menu(QPainter &p)   // back to the menu: a house
+void menu(QPainter &p) // back to the menu: a house
 {
     QPainterPath walls;
     walls.addRect(QRectF(5, 11, 14, 10.5));
@@ -1563,12 +1667,15 @@ void menu(QPainter &p)   // back to the menu: a house
     QPainterPath chimney;
     chimney.addRect(QRectF(15.5, 3.5, 2.5, 5));
     outlineFill(p, chimney, litBrush(pal::Burgundy, 0.3, 0.2), pal::BurgundyDark, lw);
-    QPainterPath roof = polyline({{1.5, 12.5}, {12, 2.5}, {22.5, 12.5}});
+    QPainterPath roof = polyline({ { 1.5, 12.5 }, { 12, 2.5 }, { 22.5, 12.5 } });
     roof.closeSubpath();
     outlineFill(p, roof, litBrush(pal::Burgundy, 0.4, 0.3), pal::BurgundyDark, lw);
 }
 
-void search(QPainter &p) { drawMagnifier(p, QPointF(9.5, 9.5), 6.5, lw); }
+void search(QPainter &p)
+{
+    drawMagnifier(p, QPointF(9.5, 9.5), 6.5, lw);
+}
 
 void camera(QPainter &p)
 {
@@ -1606,7 +1713,7 @@ void camera(QPainter &p)
 void yes(QPainter &p)
 {
     drawBadgeDisc(p, QPointF(12, 12), 10.2, pal::GreenLight, pal::Green, pal::GreenDark, lw);
-    const QPainterPath tick = polyline({{7, 12.3}, {10.5, 15.8}, {17, 8.2}});
+    const QPainterPath tick = polyline({ { 7, 12.3 }, { 10.5, 15.8 }, { 17, 8.2 } });
     p.setPen(pen(QColor(255, 255, 255), 2.8));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tick);
@@ -1668,42 +1775,48 @@ std::vector<GifFrame> clinkingGlasses()
         (touching(mid) ? hi : lo) = mid;
     }
     const qreal lean = hi + 0.15;
-    const QRectF contact = placeLeft(1, lean).map(shape.bowl).intersected(placeRight(1, lean).map(shape.bowl)).boundingRect();
+    const QRectF contact = placeLeft(1, lean)
+                               .map(shape.bowl)
+                               .intersected(placeRight(1, lean).map(shape.bowl))
+                               .boundingRect();
     const QPointF spark = contact.center();
 
-    struct Step {
+    struct Step
+    {
         qreal q, slosh, sparkle;
     };
-    const Step steps[] = {{0, 0, 0},    {0, 1.5, 0},   {0, 0, 0},     {0, -1.5, 0},
-                          {0.2, 3, 0},  {0.5, 5, 0},   {0.8, 4, 0},   {1, -6, 8},
-                          {1, -9, 12},  {0.9, -4, 6},  {0.7, 2, 3},   {0.45, 4, 0},
-                          {0.2, 3, 0},  {0.05, 0, 0},  {0, -2, 0},    {0, 1, 0}};
+    const Step steps[] = { { 0, 0, 0 }, { 0, 1.5, 0 }, { 0, 0, 0 }, { 0, -1.5, 0 }, { 0.2, 3, 0 },
+        { 0.5, 5, 0 }, { 0.8, 4, 0 }, { 1, -6, 8 }, { 1, -9, 12 }, { 0.9, -4, 6 }, { 0.7, 2, 3 },
+        { 0.45, 4, 0 }, { 0.2, 3, 0 }, { 0.05, 0, 0 }, { 0, -2, 0 }, { 0, 1, 0 } };
     std::vector<GifFrame> frames;
     for (const auto &s : steps) {
-        frames.push_back({render(W, H, [&](QPainter &p) {
-            p.fillRect(QRectF(0, 0, W, H), pal::Silver);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0, 0, 0, 40));
-            p.drawEllipse(QPointF(x0 + s.q * slide + 3, footY + 0.5), 19 - 3 * s.q, 2.2);
-            p.drawEllipse(QPointF(x1 - s.q * slide + 3, footY + 0.5), 19 - 3 * s.q, 2.2);
-            Pour left, right;
-            left.level = right.level = 0.52;
-            left.surfaceAngle = s.slosh;
-            right.surfaceAngle = -s.slosh;
-            drawGlass(p, placeLeft(s.q, lean), h, 1.3, left);
-            drawGlass(p, placeRight(s.q, lean), h, 1.3, right);
-            if (s.sparkle > 0) {
-                // the clink: short rays over the point where the glasses meet
-                const QPointF top = spark + QPointF(0, -6);
-                p.setPen(pen(pal::GoldDark, 1.6));
-                for (qreal a : {-50.0, -90.0, -130.0}) {
-                    const QPointF d(std::cos(rad(a)), std::sin(rad(a)));
-                    const qreal from = 6 + s.sparkle * 0.3, to = from + s.sparkle * 0.6;
-                    p.drawLine(top + d * from, top + d * to);
-                }
-                drawSparkle(p, spark, s.sparkle);
-            }
-        }), 100});
+        frames.push_back(
+            { render(W, H,
+                  [&](QPainter &p) {
+                      p.fillRect(QRectF(0, 0, W, H), pal::Silver);
+                      p.setPen(Qt::NoPen);
+                      p.setBrush(QColor(0, 0, 0, 40));
+                      p.drawEllipse(QPointF(x0 + s.q * slide + 3, footY + 0.5), 19 - 3 * s.q, 2.2);
+                      p.drawEllipse(QPointF(x1 - s.q * slide + 3, footY + 0.5), 19 - 3 * s.q, 2.2);
+                      Pour left, right;
+                      left.level = right.level = 0.52;
+                      left.surfaceAngle = s.slosh;
+                      right.surfaceAngle = -s.slosh;
+                      drawGlass(p, placeLeft(s.q, lean), h, 1.3, left);
+                      drawGlass(p, placeRight(s.q, lean), h, 1.3, right);
+                      if (s.sparkle > 0) {
+                          // the clink: short rays over the point where the glasses meet
+                          const QPointF top = spark + QPointF(0, -6);
+                          p.setPen(pen(pal::GoldDark, 1.6));
+                          for (qreal a : { -50.0, -90.0, -130.0 }) {
+                              const QPointF d(std::cos(rad(a)), std::sin(rad(a)));
+                              const qreal from = 6 + s.sparkle * 0.3, to = from + s.sparkle * 0.6;
+                              p.drawLine(top + d * from, top + d * to);
+                          }
+                          drawSparkle(p, spark, s.sparkle);
+                      }
+                  }),
+                100 });
     }
     return frames;
 }
@@ -1713,7 +1826,7 @@ std::vector<GifFrame> clinkingGlasses()
 std::vector<GifFrame> pouringBottle()
 {
     const int W = 140, H = 110;
-    const qreal bottleLen = 84, tilt = 108;   // pointing right, 18 degrees below level
+    const qreal bottleLen = 84, tilt = 108; // pointing right, 18 degrees below level
     const QPointF mouth(87, 45);
     const QPointF axis(std::sin(rad(tilt)), -std::cos(rad(tilt)));
     const QPointF base = mouth - axis * bottleLen;
@@ -1732,22 +1845,31 @@ std::vector<GifFrame> pouringBottle()
         return (-b + std::sqrt(b * b - 4 * a * c)) / (2 * a);
     };
 
-    struct Step {
-        qreal head, tail;    // how far down the stream its ends are, 0 at the mouth, 1 in the wine
+    struct Step
+    {
+        qreal head, tail; // how far down the stream its ends are, 0 at the mouth, 1 in the wine
         qreal level;
         bool ripple;
         qreal sparkle;
         int delay;
     };
     const Step steps[] = {
-        {0, 0, 0, false, 0, 600},          {0.10, 0, 0, false, 0, 100},
-        {0.40, 0, 0, false, 0, 100},       {0.75, 0, 0, false, 0, 100},
-        {1, 0, 0.05, true, 0, 100},        {1, 0, 0.14, true, 0, 100},
-        {1, 0, 0.24, true, 0, 100},        {1, 0, 0.34, true, 0, 100},
-        {1, 0, 0.43, true, 0, 100},        {1, 0, 0.51, true, 0, 100},
-        {1, 0.35, 0.56, true, 0, 100},     {1, 0.75, 0.59, true, 0, 100},
-        {0, 0, 0.60, true, 0, 100},        {0, 0, 0.60, false, 4, 100},
-        {0, 0, 0.60, false, 6.5, 100},     {0, 0, 0.60, false, 3, 1200},
+        { 0, 0, 0, false, 0, 600 },
+        { 0.10, 0, 0, false, 0, 100 },
+        { 0.40, 0, 0, false, 0, 100 },
+        { 0.75, 0, 0, false, 0, 100 },
+        { 1, 0, 0.05, true, 0, 100 },
+        { 1, 0, 0.14, true, 0, 100 },
+        { 1, 0, 0.24, true, 0, 100 },
+        { 1, 0, 0.34, true, 0, 100 },
+        { 1, 0, 0.43, true, 0, 100 },
+        { 1, 0, 0.51, true, 0, 100 },
+        { 1, 0.35, 0.56, true, 0, 100 },
+        { 1, 0.75, 0.59, true, 0, 100 },
+        { 0, 0, 0.60, true, 0, 100 },
+        { 0, 0, 0.60, false, 4, 100 },
+        { 0, 0, 0.60, false, 6.5, 100 },
+        { 0, 0, 0.60, false, 3, 1200 },
     };
     const QPainterPath word = textPath("Caveto", "P052", 700, true, QPointF(40, 90), 16.5);
 
@@ -1755,66 +1877,70 @@ std::vector<GifFrame> pouringBottle()
     int n = 0;
     for (const auto &s : steps) {
         ++n;
-        frames.push_back({render(W, H, [&](QPainter &p) {
-            // the name
-            QLinearGradient gold(0, 80, 0, 100);
-            gold.setColorAt(0, QColor(255, 236, 160));
-            gold.setColorAt(0.6, pal::Gold);
-            gold.setColorAt(1, mix(pal::Gold, pal::GoldDark, 0.5));
-            outlineFill(p, word, gold, pal::NavyDark, 1.4);
+        frames.push_back(
+            { render(W, H,
+                  [&](QPainter &p) {
+                      // the name
+                      QLinearGradient gold(0, 80, 0, 100);
+                      gold.setColorAt(0, QColor(255, 236, 160));
+                      gold.setColorAt(0.6, pal::Gold);
+                      gold.setColorAt(1, mix(pal::Gold, pal::GoldDark, 0.5));
+                      outlineFill(p, word, gold, pal::NavyDark, 1.4);
 
-            Pour pour;
-            pour.level = s.level;
-            const qreal tEnd = landing(std::max(s.level, 0.0));
-            const QPointF hit = along(tEnd);
-            pour.ripple = s.ripple;
-            pour.rippleX = hit.x() - foot.x();
-            // glass first: the stream goes in behind its front
-            if (s.head > 0 && s.head > s.tail) {
-                QPainterPath stream;
-                const int steps = 24;
-                for (int i = 0; i <= steps; ++i) {
-                    const qreal t = tEnd * (s.tail + (s.head - s.tail) * i / steps);
-                    const QPointF pt = along(t) + QPointF(0.35 * std::sin(t * 40 + n), 0);
-                    if (i == 0)
-                        stream.moveTo(pt);
-                    else
-                        stream.lineTo(pt);
-                }
-                drawGlass(p, at(foot), glassH, 1.3, pour);
-                p.setBrush(Qt::NoBrush);
-                p.setPen(pen(pal::WineDark, 3.0));
-                p.drawPath(stream);
-                p.setPen(pen(pal::Wine, 2.0));
-                p.drawPath(stream);
-                p.setPen(pen(alpha(pal::WineLight, 200), 0.7));
-                p.drawPath(stream.translated(-0.5, 0));
-                if (s.head >= 1 && s.tail == 0) {
-                    p.setPen(Qt::NoPen);
-                    p.setBrush(pal::Wine);
-                    p.drawEllipse(hit + QPointF(-3.2, -2.2), 0.9, 0.9);
-                    p.drawEllipse(hit + QPointF(3.0, -3.0), 0.8, 0.8);
-                }
-            } else {
-                drawGlass(p, at(foot), glassH, 1.3, pour);
-            }
-            // the bottle over it all
-            p.save();
-            p.translate(base);
-            p.rotate(tilt);
-            BottleLook look;
-            look.crest = true;
-            look.open = true;
-            drawBottle(p, bottleLen, 1.4, look);
-            p.restore();
-            if (s.head > 0 && s.head < 0.2) {
-                p.setPen(Qt::NoPen);
-                p.setBrush(pal::Wine);
-                p.drawEllipse(along(tEnd * s.head), 1.5, 1.7);
-            }
-            if (s.sparkle > 0)
-                drawSparkle(p, QPointF(foot.x() + shape.rimW - 1, bowlTop - 1), s.sparkle);
-        }), s.delay});
+                      Pour pour;
+                      pour.level = s.level;
+                      const qreal tEnd = landing(std::max(s.level, 0.0));
+                      const QPointF hit = along(tEnd);
+                      pour.ripple = s.ripple;
+                      pour.rippleX = hit.x() - foot.x();
+                      // glass first: the stream goes in behind its front
+                      if (s.head > 0 && s.head > s.tail) {
+                          QPainterPath stream;
+                          const int steps = 24;
+                          for (int i = 0; i <= steps; ++i) {
+                              const qreal t = tEnd * (s.tail + (s.head - s.tail) * i / steps);
+                              const QPointF pt = along(t) + QPointF(0.35 * std::sin(t * 40 + n), 0);
+                              if (i == 0)
+                                  stream.moveTo(pt);
+                              else
+                                  stream.lineTo(pt);
+                          }
+                          drawGlass(p, at(foot), glassH, 1.3, pour);
+                          p.setBrush(Qt::NoBrush);
+                          p.setPen(pen(pal::WineDark, 3.0));
+                          p.drawPath(stream);
+                          p.setPen(pen(pal::Wine, 2.0));
+                          p.drawPath(stream);
+                          p.setPen(pen(alpha(pal::WineLight, 200), 0.7));
+                          p.drawPath(stream.translated(-0.5, 0));
+                          if (s.head >= 1 && s.tail == 0) {
+                              p.setPen(Qt::NoPen);
+                              p.setBrush(pal::Wine);
+                              p.drawEllipse(hit + QPointF(-3.2, -2.2), 0.9, 0.9);
+                              p.drawEllipse(hit + QPointF(3.0, -3.0), 0.8, 0.8);
+                          }
+                      } else {
+                          drawGlass(p, at(foot), glassH, 1.3, pour);
+                      }
+                      // the bottle over it all
+                      p.save();
+                      p.translate(base);
+                      p.rotate(tilt);
+                      BottleLook look;
+                      look.crest = true;
+                      look.open = true;
+                      drawBottle(p, bottleLen, 1.4, look);
+                      p.restore();
+                      if (s.head > 0 && s.head < 0.2) {
+                          p.setPen(Qt::NoPen);
+                          p.setBrush(pal::Wine);
+                          p.drawEllipse(along(tEnd * s.head), 1.5, 1.7);
+                      }
+                      if (s.sparkle > 0)
+                          drawSparkle(
+                              p, QPointF(foot.x() + shape.rimW - 1, bowlTop - 1), s.sparkle);
+                  }),
+                s.delay });
     }
     return frames;
 }
@@ -1825,60 +1951,68 @@ std::vector<GifFrame> swayingGrapes()
     const int W = 80, H = 100;
     const QPointF pivot(40, 2);
     const qreal r = 6.2;
-    const int rows[] = {4, 5, 4, 4, 3, 2, 2, 1};
-    struct Berry {
+    const int rows[] = { 4, 5, 4, 4, 3, 2, 2, 1 };
+    struct Berry
+    {
         QPointF c;
-        qreal depth;   // 0 at the back of the bunch, 1 at the front
+        qreal depth; // 0 at the back of the bunch, 1 at the front
     };
     std::vector<Berry> grapes;
     for (int row = 0; row < int(std::size(rows)); ++row)
         for (int i = 0; i < rows[row]; ++i) {
             const qreal x = (i - (rows[row] - 1) / 2.0) * 11.0;
-            const qreal jx = std::sin(row * 3.1 + i * 1.7) * 1.0, jy = std::cos(row * 2.3 + i * 2.9) * 1.0;
+            const qreal jx = std::sin(row * 3.1 + i * 1.7) * 1.0,
+                        jy = std::cos(row * 2.3 + i * 2.9) * 1.0;
             const qreal depth = 0.5 + 0.5 * std::sin(row * 5.3 + i * 2.1 + 0.7);
-            grapes.push_back({QPointF(x + jx, 21 + row * 9.0 + jy), depth});
+            grapes.push_back({ QPointF(x + jx, 21 + row * 9.0 + jy), depth });
         }
     // the glints sit on grapes at the front
     const int glint1 = 6, glint2 = 20;
     grapes[glint1].depth = grapes[glint2].depth = 1.0;
     std::vector<int> order(grapes.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return grapes[a].depth < grapes[b].depth; });
-    struct Glint {
+    std::stable_sort(order.begin(), order.end(),
+        [&](int a, int b) { return grapes[a].depth < grapes[b].depth; });
+    struct Glint
+    {
         int grape;
         qreal size[12];
     };
-    const Glint glints[] = {{glint1, {0, 0, 3, 6.5, 4.5, 2, 0, 0, 0, 0, 0, 0}},
-                            {glint2, {0, 0, 0, 0, 0, 0, 0, 3, 6, 4, 1.5, 0}}};
+    const Glint glints[] = { { glint1, { 0, 0, 3, 6.5, 4.5, 2, 0, 0, 0, 0, 0, 0 } },
+        { glint2, { 0, 0, 0, 0, 0, 0, 0, 3, 6, 4, 1.5, 0 } } };
 
     std::vector<GifFrame> frames;
     for (int f = 0; f < 12; ++f) {
         const qreal sway = 3.0 * std::sin(2 * kPi * f / 12.0);
-        frames.push_back({render(W, H, [&](QPainter &p) {
-            p.translate(pivot);
-            p.rotate(sway);
-            // tendril
-            QPainterPath tendril;
-            tendril.moveTo(0, 6);
-            tendril.cubicTo(-6, 2, -13, 4, -13, 9);
-            tendril.cubicTo(-13, 13, -8, 13, -8.5, 10);
-            p.setPen(pen(pal::LeafDark, 1.0));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(tendril);
-            drawLeaf(p, QPointF(17, 10), 14, 50, 1.2);
-            QPainterPath stalk;
-            stalk.moveTo(0, 0);
-            stalk.quadTo(1.5, 8, 0, 16);
-            p.setPen(pen(pal::WoodDark, 3.2));
-            p.drawPath(stalk);
-            p.setPen(pen(pal::Wood, 1.6));
-            p.drawPath(stalk);
-            for (int i : order)
-                drawGrape(p, grapes[i].c, r, 1.1, 0.35 * (1 - grapes[i].depth));
-            for (const auto &gl : glints)
-                if (gl.size[f] > 0)
-                    drawSparkle(p, grapes[gl.grape].c + QPointF(-0.38 * r, -0.40 * r), gl.size[f]);
-        }), 100});
+        frames.push_back(
+            { render(W, H,
+                  [&](QPainter &p) {
+                      p.translate(pivot);
+                      p.rotate(sway);
+                      // tendril
+                      QPainterPath tendril;
+                      tendril.moveTo(0, 6);
+                      tendril.cubicTo(-6, 2, -13, 4, -13, 9);
+                      tendril.cubicTo(-13, 13, -8, 13, -8.5, 10);
+                      p.setPen(pen(pal::LeafDark, 1.0));
+                      p.setBrush(Qt::NoBrush);
+                      p.drawPath(tendril);
+                      drawLeaf(p, QPointF(17, 10), 14, 50, 1.2);
+                      QPainterPath stalk;
+                      stalk.moveTo(0, 0);
+                      stalk.quadTo(1.5, 8, 0, 16);
+                      p.setPen(pen(pal::WoodDark, 3.2));
+                      p.drawPath(stalk);
+                      p.setPen(pen(pal::Wood, 1.6));
+                      p.drawPath(stalk);
+                      for (int i : order)
+                          drawGrape(p, grapes[i].c, r, 1.1, 0.35 * (1 - grapes[i].depth));
+                      for (const auto &gl : glints)
+                          if (gl.size[f] > 0)
+                              drawSparkle(p, grapes[gl.grape].c + QPointF(-0.38 * r, -0.40 * r),
+                                  gl.size[f]);
+                  }),
+                100 });
     }
     return frames;
 }
@@ -1886,39 +2020,41 @@ std::vector<GifFrame> swayingGrapes()
 // Search window: an indicator light that glows and dims.
 std::vector<GifFrame> indicatorLight(const QColor &light, const QColor &mid, const QColor &dark)
 {
-    const qreal glow[] = {0, 0.4, 0.75, 1, 0.75, 0.4};
-    const int delay[] = {200, 100, 100, 200, 100, 100};
+    const qreal glow[] = { 0, 0.4, 0.75, 1, 0.75, 0.4 };
+    const int delay[] = { 200, 100, 100, 200, 100, 100 };
     std::vector<GifFrame> frames;
     for (int f = 0; f < 6; ++f) {
         const qreal k = glow[f];
-        frames.push_back({render(24, 24, [&](QPainter &p) {
-            const QPointF c(12, 12);
-            QLinearGradient bezel(2, 2, 22, 22);
-            bezel.setColorAt(0, QColor(246, 247, 250));
-            bezel.setColorAt(1, QColor(104, 110, 122));
-            outlineFill(p, circle(c, 10.5), bezel, QColor(56, 60, 70), 1.0);
-            QLinearGradient inner(2, 2, 22, 22);
-            inner.setColorAt(0, QColor(96, 102, 114));
-            inner.setColorAt(1, QColor(236, 238, 242));
-            p.setPen(Qt::NoPen);
-            p.setBrush(inner);
-            p.drawEllipse(c, 8.3, 8.3);
-            // light spilling onto the bezel when lit
-            QRadialGradient spill(c, 10.4);
-            spill.setColorAt(0.68, alpha(light, int(210 * k)));
-            spill.setColorAt(1.0, alpha(light, 0));
-            p.setBrush(spill);
-            p.drawEllipse(c, 10.4, 10.4);
-            const QColor hot(255, 252, 230);
-            QRadialGradient lens(c, 7.4, c - QPointF(1.2, 1.2));
-            lens.setColorAt(0.0, mix(darker(mid, 0.15), hot, k));
-            lens.setColorAt(0.35, mix(darker(mid, 0.3), light, k));
-            lens.setColorAt(0.75, mix(darker(mid, 0.5), mid, k));
-            lens.setColorAt(1.0, mix(darker(dark, 0.5), dark, k));
-            outlineFill(p, circle(c, 7.3), lens, darker(dark, 0.6), 0.8);
-            p.setBrush(QColor(255, 255, 255, 150 + int(80 * k)));
-            p.drawEllipse(QPointF(9.6, 9.0), 2.4, 1.6);
-        }), delay[f]});
+        frames.push_back({ render(24, 24,
+                               [&](QPainter &p) {
+                                   const QPointF c(12, 12);
+                                   QLinearGradient bezel(2, 2, 22, 22);
+                                   bezel.setColorAt(0, QColor(246, 247, 250));
+                                   bezel.setColorAt(1, QColor(104, 110, 122));
+                                   outlineFill(p, circle(c, 10.5), bezel, QColor(56, 60, 70), 1.0);
+                                   QLinearGradient inner(2, 2, 22, 22);
+                                   inner.setColorAt(0, QColor(96, 102, 114));
+                                   inner.setColorAt(1, QColor(236, 238, 242));
+                                   p.setPen(Qt::NoPen);
+                                   p.setBrush(inner);
+                                   p.drawEllipse(c, 8.3, 8.3);
+                                   // light spilling onto the bezel when lit
+                                   QRadialGradient spill(c, 10.4);
+                                   spill.setColorAt(0.68, alpha(light, int(210 * k)));
+                                   spill.setColorAt(1.0, alpha(light, 0));
+                                   p.setBrush(spill);
+                                   p.drawEllipse(c, 10.4, 10.4);
+                                   const QColor hot(255, 252, 230);
+                                   QRadialGradient lens(c, 7.4, c - QPointF(1.2, 1.2));
+                                   lens.setColorAt(0.0, mix(darker(mid, 0.15), hot, k));
+                                   lens.setColorAt(0.35, mix(darker(mid, 0.3), light, k));
+                                   lens.setColorAt(0.75, mix(darker(mid, 0.5), mid, k));
+                                   lens.setColorAt(1.0, mix(darker(dark, 0.5), dark, k));
+                                   outlineFill(p, circle(c, 7.3), lens, darker(dark, 0.6), 0.8);
+                                   p.setBrush(QColor(255, 255, 255, 150 + int(80 * k)));
+                                   p.drawEllipse(QPointF(9.6, 9.0), 2.4, 1.6);
+                               }),
+            delay[f] });
     }
     return frames;
 }
@@ -1942,47 +2078,49 @@ int main(int argc, char **argv)
     QDir().mkpath(gifDir);
     QDir().mkpath(iconDir);
 
-    struct Icon {
+    struct Icon
+    {
         const char *name;
         int w, h;
         Painting paint;
     };
     const std::vector<Icon> icons = {
-        {"BAH", 22, 22, icons22::dictionary},
-        {"BUvas", 22, 22, icons22::grapes},
-        {"BDecalogo", 22, 22, icons22::tablets},
-        {"BLexico", 22, 22, icons22::lexicon},
-        {"BVinos", 22, 22, icons22::bottle},
-        {"BCosechas", 22, 22, icons22::calendar},
-        {"BMapa", 22, 22, icons22::map},
-        {"BMaridaje", 22, 22, icons22::pairing},
-        {"BInformes", 22, 22, icons22::printer},
-        {"BMenuAlta", 48, 48, icons48::add},
-        {"BMenuBaja", 48, 48, icons48::remove},
-        {"BMenuModi", 48, 48, icons48::modify},
-        {"BMenuCons", 48, 48, icons48::consult},
-        {"BMenuSalir", 48, 48, icons48::exit},
-        {"BEntrar", 24, 24, icons24::enter},
-        {"BCancelar", 24, 24, icons24::cancel},
-        {"BAlta", 24, 24, icons24::add},
-        {"BBaja", 24, 24, icons24::remove},
-        {"BModifica", 24, 24, icons24::modify},
-        {"BMenu", 24, 24, icons24::menu},
-        {"BBuscar", 24, 24, icons24::search},
-        {"BImagen", 24, 24, icons24::camera},
-        {"BAceptar", 24, 24, icons24::accept},
-        {"BSi", 24, 24, icons24::yes},
-        {"BNo", 24, 24, icons24::no},
-        {"PCopas", 140, 110, glassesStill},
+        { "BAH", 22, 22, icons22::dictionary },
+        { "BUvas", 22, 22, icons22::grapes },
+        { "BDecalogo", 22, 22, icons22::tablets },
+        { "BLexico", 22, 22, icons22::lexicon },
+        { "BVinos", 22, 22, icons22::bottle },
+        { "BCosechas", 22, 22, icons22::calendar },
+        { "BMapa", 22, 22, icons22::map },
+        { "BMaridaje", 22, 22, icons22::pairing },
+        { "BInformes", 22, 22, icons22::printer },
+        { "BMenuAlta", 48, 48, icons48::add },
+        { "BMenuBaja", 48, 48, icons48::remove },
+        { "BMenuModi", 48, 48, icons48::modify },
+        { "BMenuCons", 48, 48, icons48::consult },
+        { "BMenuSalir", 48, 48, icons48::exit },
+        { "BEntrar", 24, 24, icons24::enter },
+        { "BCancelar", 24, 24, icons24::cancel },
+        { "BAlta", 24, 24, icons24::add },
+        { "BBaja", 24, 24, icons24::remove },
+        { "BModifica", 24, 24, icons24::modify },
+        { "BMenu", 24, 24, icons24::menu },
+        { "BBuscar", 24, 24, icons24::search },
+        { "BImagen", 24, 24, icons24::camera },
+        { "BAceptar", 24, 24, icons24::accept },
+        { "BSi", 24, 24, icons24::yes },
+        { "BNo", 24, 24, icons24::no },
+        { "PCopas", 140, 110, glassesStill },
     };
     for (const auto &icon : icons) {
         const QString file = QStringLiteral("%1/%2.png").arg(iconDir, QLatin1String(icon.name));
         savePng(render(icon.w, icon.h, icon.paint), file);
-        std::printf("%-28s %3dx%-3d %6lld bytes\n", qPrintable(QFileInfo(file).fileName()), icon.w, icon.h,
-                    QFileInfo(file).size());
+        std::printf("%-28s %3dx%-3d %6lld bytes\n", qPrintable(QFileInfo(file).fileName()), icon.w,
+            icon.h, QFileInfo(file).size());
     }
 
-    struct Anim {
+    struct Anim
+    {
         const char *name;
         std::vector<GifFrame> frames;
         GifOptions options;
@@ -1990,21 +2128,23 @@ int main(int argc, char **argv)
     GifOptions onSilver;
     onSilver.transparent = false;
     GifOptions overPanel;
-    overPanel.matte = QColor(96, 100, 150);   // between the panel's navy and its silver
+    overPanel.matte = QColor(96, 100, 150); // between the panel's navy and its silver
     GifOptions light;
     light.preferRestorePrevious = true;
     std::vector<Anim> anims;
-    anims.push_back({"CopasDeVino2", clinkingGlasses(), onSilver});
-    anims.push_back({"Caveto3", pouringBottle(), overPanel});
-    anims.push_back({"BotonNar", indicatorLight(QColor(255, 214, 120), QColor(250, 140, 20), QColor(160, 64, 0)), light});
-    anims.push_back({"BotonVer", indicatorLight(QColor(210, 255, 170), QColor(60, 200, 60), QColor(12, 96, 24)), light});
-    anims.push_back({"Racimo", swayingGrapes(), GifOptions()});
+    anims.push_back({ "CopasDeVino2", clinkingGlasses(), onSilver });
+    anims.push_back({ "Caveto3", pouringBottle(), overPanel });
+    anims.push_back({ "BotonNar",
+        indicatorLight(QColor(255, 214, 120), QColor(250, 140, 20), QColor(160, 64, 0)), light });
+    anims.push_back({ "BotonVer",
+        indicatorLight(QColor(210, 255, 170), QColor(60, 200, 60), QColor(12, 96, 24)), light });
+    anims.push_back({ "Racimo", swayingGrapes(), GifOptions() });
     for (const auto &a : anims) {
         const QString file = QStringLiteral("%1/%2.gif").arg(gifDir, QLatin1String(a.name));
         const GifStats st = writeGif(file, a.frames, a.options, preview);
-        std::printf("%-28s %3dx%-3d %6d bytes, %d frames, %d colours\n", qPrintable(QFileInfo(file).fileName()),
-                    a.frames.front().image.width(), a.frames.front().image.height(), st.bytes, st.frames,
-                    st.colours);
+        std::printf("%-28s %3dx%-3d %6d bytes, %d frames, %d colours\n",
+            qPrintable(QFileInfo(file).fileName()), a.frames.front().image.width(),
+            a.frames.front().image.height(), st.bytes, st.frames, st.colours);
     }
     return 0;
 }

@@ -11,7 +11,8 @@
 namespace caveto {
 
 // The local date and time of the last clock tick; notes names are made from them.
-struct ClockValues {
+struct ClockValues
+{
     quint16 hour = 0;
     quint16 minute = 0;
     quint16 second = 0;
@@ -21,11 +22,12 @@ struct ClockValues {
     quint16 day = 0;
 };
 
-struct ProgramState {
-    QString AppFolder;      // folder of the executable, ending with the separator
-    QString EntradaSplash;  // "", "S" or "N"
+struct ProgramState
+{
+    QString AppFolder; // folder of the executable, ending with the separator
+    QString EntradaSplash; // "", "S" or "N"
     ClockValues clock;
-    QString ClaveElegida;   // record key chosen in the search window, at most 16
+    QString ClaveElegida; // record key chosen in the search window, at most 16
 };
 
 ProgramState &program();
@@ -39,12 +41,12 @@ QString computeAppFolder();
 void setAppFolderOverride(const QString &folder);
 
 // File paths under the application folder, joined with the platform separator.
-QString dataFolderPath();        // AppFolder + "Datos"
-QString dataFilePath();          // AppFolder + "Datos/Caveto20.Datos"
+QString dataFolderPath(); // AppFolder + "Datos"
+QString dataFilePath(); // AppFolder + "Datos/Caveto20.Datos"
 // The notes file of a record's notes name, or an empty string when the name
 // could reach outside the data folder (such a record has no notes file).
 QString notesFilePathFor(const QString &notesName);
-QString apliGrafPath(const QString &fileName);       // AppFolder + "ApliGraf/" + name
+QString apliGrafPath(const QString &fileName); // AppFolder + "ApliGraf/" + name
 
 // The status-bar clock: the time in the locale's long format with seconds
 // and without a time-zone suffix; the date as day-month-year without leading

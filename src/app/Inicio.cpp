@@ -9,7 +9,8 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
-TFormInicio::TFormInicio(QWidget *parent) : QDialog(parent)
+TFormInicio::TFormInicio(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFormInicio"));
     setWindowTitle(QStringLiteral("  Caveto 2.5"));
@@ -24,8 +25,8 @@ void TFormInicio::FormCreate()
     title.setPixelSize(30);
     title.setBold(true);
     myLabel3d1 = make3dLabel(this, QStringLiteral("myLabel3d1"), QStringLiteral("Caveto"), title,
-                             caveto::tcolor(0x200080), TmyLabel3d::Raised3d,
-                             Qt::AlignHCenter | Qt::AlignTop, QRect(0, 2, 231, 38));
+        caveto::tcolor(0x200080), TmyLabel3d::Raised3d, Qt::AlignHCenter | Qt::AlignTop,
+        QRect(0, 2, 231, 38));
 
     GIFImage1 = new TGIFImage(this);
     GIFImage1->setObjectName(QStringLiteral("GIFImage1"));
@@ -35,11 +36,11 @@ void TFormInicio::FormCreate()
     PTeclasMenu = caveto::makeContainer(this, QStringLiteral("PTeclasMenu"));
     PTeclasMenu->setGeometry(2, 142, 227, 48);
     BEntrar = caveto::makeButton(PTeclasMenu, QStringLiteral("BEntrar"), QStringLiteral("Entrar"),
-                                 QStringLiteral("BEntrar"));
+        QStringLiteral("BEntrar"));
     BEntrar->setGeometry(6, 4, 100, 40);
     BEntrar->setDefault(true);
     BCancelar = caveto::makeButton(PTeclasMenu, QStringLiteral("BCancelar"),
-                                   QStringLiteral("Cancelar"), QStringLiteral("BCancelar"));
+        QStringLiteral("Cancelar"), QStringLiteral("BCancelar"));
     BCancelar->setGeometry(121, 4, 100, 40);
     connect(BEntrar, &QPushButton::clicked, this, &TFormInicio::BEntrar2Click);
     connect(BCancelar, &QPushButton::clicked, this, &TFormInicio::BCancelar2Click);
@@ -48,8 +49,8 @@ void TFormInicio::FormCreate()
     maker.setPixelSize(11);
     maker.setBold(true);
     myLabel3d2 = make3dLabel(this, QStringLiteral("myLabel3d2"), QStringLiteral("Morvent Software"),
-                             maker, caveto::tcolor(caveto::colors::Navy), TmyLabel3d::Normal3d,
-                             Qt::AlignCenter, QRect(0, 190, 231, 15));
+        maker, caveto::tcolor(caveto::colors::Navy), TmyLabel3d::Normal3d, Qt::AlignCenter,
+        QRect(0, 190, 231, 15));
 }
 
 void TFormInicio::showEvent(QShowEvent *event)

@@ -8,30 +8,34 @@
 #include <QPushButton>
 
 TFormAvisoProg::TFormAvisoProg(TFormCavetoPas *main, QWidget *parent)
-    : QDialog(parent ? parent : main), m_main(main)
+    : QDialog(parent ? parent : main)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("TFormAvisoProg"));
     setWindowTitle(QStringLiteral(" Caveto   AVISO."));
     caveto::setupFixedForm(this, 281, 143);
 
-    LOpcion = caveto::makeTitlePanel(this, QStringLiteral("LOpcion"), QStringLiteral("Datos del Vino"));
+    LOpcion
+        = caveto::makeTitlePanel(this, QStringLiteral("LOpcion"), QStringLiteral("Datos del Vino"));
     LOpcion->setGeometry(8, 8, 265, 24);
 
     PPregunta = caveto::makePanel(this, QStringLiteral("PPregunta"),
-                                  QStringLiteral("¿ Desea guardar los cambios efectuados ?"));
+        QStringLiteral("¿ Desea guardar los cambios efectuados ?"));
     PPregunta->setGeometry(8, 40, 265, 48);
     PPregunta->setAlignment(Qt::AlignCenter);
     PPregunta->setWordWrap(true);
 
-    BSi = caveto::makeButton(this, QStringLiteral("BSi"), QStringLiteral("Si"), QStringLiteral("BSi"));
-    BNo = caveto::makeButton(this, QStringLiteral("BNo"), QStringLiteral("No"), QStringLiteral("BNo"));
-    BCancelar = caveto::makeButton(this, QStringLiteral("BCancelar"), QStringLiteral("Cancelar"),
-                                   QStringLiteral("BCancelar"));
+    BSi = caveto::makeButton(
+        this, QStringLiteral("BSi"), QStringLiteral("Si"), QStringLiteral("BSi"));
+    BNo = caveto::makeButton(
+        this, QStringLiteral("BNo"), QStringLiteral("No"), QStringLiteral("BNo"));
+    BCancelar = caveto::makeButton(
+        this, QStringLiteral("BCancelar"), QStringLiteral("Cancelar"), QStringLiteral("BCancelar"));
     BSi->setGeometry(8, 100, 84, 32);
     BNo->setGeometry(98, 100, 84, 32);
     BCancelar->setGeometry(189, 100, 84, 32);
     // Enter presses the button holding the focus; "Si" is the default.
-    for (QPushButton *b : {BSi, BNo, BCancelar})
+    for (QPushButton *b : { BSi, BNo, BCancelar })
         b->setAutoDefault(true);
     BSi->setDefault(true);
     BSi->setFocus();

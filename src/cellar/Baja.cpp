@@ -11,17 +11,17 @@
 using caveto::Field;
 
 TFormBaja::TFormBaja(TFormCavetoPas *main, QWidget *parent)
-    : QDialog(parent ? parent : main), m_main(main)
+    : QDialog(parent ? parent : main)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("TFormBaja"));
     setWindowTitle(QStringLiteral(" Caveto  Baja."));
     caveto::setupFixedForm(this, 445, 178);
 
-    PDatosGenCab = new TWineHeader(this, {{Field::NombreVino, "Nombre del Vino", 8, 250},
-                                          {Field::Cosecha, "Año", 266, 50},
-                                          {Field::DenoOrigen, "Denominación de Origen", 8, 250, 1},
-                                          {Field::Vino, "Vino", 266, 155, 1},
-                                          {Field::TipoVino, "Tipo", 8, 250, 2}});
+    PDatosGenCab = new TWineHeader(this,
+        { { Field::NombreVino, "Nombre del Vino", 8, 250 }, { Field::Cosecha, "Año", 266, 50 },
+            { Field::DenoOrigen, "Denominación de Origen", 8, 250, 1 },
+            { Field::Vino, "Vino", 266, 155, 1 }, { Field::TipoVino, "Tipo", 8, 250, 2 } });
     PDatosGenCab->setGeometry(8, 8, 429, 114);
     PNombreVino = PDatosGenCab->PNombreVino;
     PCosecha = PDatosGenCab->PCosecha;
@@ -29,10 +29,10 @@ TFormBaja::TFormBaja(TFormCavetoPas *main, QWidget *parent)
     PVino = PDatosGenCab->PVino;
     PTipoVino = PDatosGenCab->PTipoVino;
 
-    BBajaSi = caveto::makeButton(this, QStringLiteral("BBajaSi"), QStringLiteral("&Aceptar"),
-                                 QStringLiteral("BAceptar"));
-    BBajaNo = caveto::makeButton(this, QStringLiteral("BBajaNo"), QStringLiteral("&Cancelar"),
-                                 QStringLiteral("BCancelar"));
+    BBajaSi = caveto::makeButton(
+        this, QStringLiteral("BBajaSi"), QStringLiteral("&Aceptar"), QStringLiteral("BAceptar"));
+    BBajaNo = caveto::makeButton(
+        this, QStringLiteral("BBajaNo"), QStringLiteral("&Cancelar"), QStringLiteral("BCancelar"));
     BBajaSi->setGeometry(120, 134, 96, 34);
     BBajaNo->setGeometry(229, 134, 96, 34);
     // Enter presses the button holding the focus, and "&Aceptar" only while

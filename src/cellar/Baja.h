@@ -17,8 +17,8 @@ public:
     explicit TFormBaja(TFormCavetoPas *main, QWidget *parent = nullptr);
 
     TWineHeader *PDatosGenCab = nullptr;
-    QLabel *PNombreVino = nullptr, *PCosecha = nullptr, *PDenoOrigen = nullptr,
-           *PVino = nullptr, *PTipoVino = nullptr;
+    QLabel *PNombreVino = nullptr, *PCosecha = nullptr, *PDenoOrigen = nullptr, *PVino = nullptr,
+           *PTipoVino = nullptr;
     QPushButton *BBajaSi = nullptr;
     QPushButton *BBajaNo = nullptr;
 

@@ -1,10 +1,10 @@
 #include "cellar/Cavetopas.h"
 
-#include "cellar/Modes.h"
 #include "app/Globals.h"
 #include "app/Inicio.h"
 #include "cellar/AvisoProg.h"
 #include "cellar/EntryChecks.h"
+#include "cellar/Modes.h"
 #include "cellar/RecordOrder.h"
 #include "cellar/StatusPanels.h"
 #include "controls/ALed.h"
@@ -52,37 +52,48 @@ TFormCavetoPas *TFormCavetoPas::instance()
 }
 
 TFormCavetoPas::TFormCavetoPas(QWidget *parent)
-    : QMainWindow(parent),
-      Catador(caveto::fieldWidth(Field::Catador)), FCataDD(caveto::fieldWidth(Field::FCataDD)),
-      FCataMM(caveto::fieldWidth(Field::FCataMM)), FCataYY(caveto::fieldWidth(Field::FCataYY)),
-      HoraIni(caveto::fieldWidth(Field::HoraIni)), HoraFin(caveto::fieldWidth(Field::HoraFin)),
-      Botella(caveto::fieldWidth(Field::Botella)), Tapon(caveto::fieldWidth(Field::Tapon)),
-      Capsula(caveto::fieldWidth(Field::Capsula)),
-      Fermentacion(caveto::fieldWidth(Field::Fermentacion)),
-      Barrica(caveto::fieldWidth(Field::Barrica)), Limpieza(caveto::fieldWidth(Field::Limpieza)),
-      Color(caveto::fieldWidth(Field::Color)), Intensidad(caveto::fieldWidth(Field::Intensidad)),
-      Viscosidad(caveto::fieldWidth(Field::Viscosidad)),
-      CaliVista(caveto::fieldWidth(Field::CaliVista)), Aroma1(caveto::fieldWidth(Field::Aroma1)),
-      Aroma2(caveto::fieldWidth(Field::Aroma2)), Aroma3(caveto::fieldWidth(Field::Aroma3)),
-      Aroma4(caveto::fieldWidth(Field::Aroma4)), Afrutado(caveto::fieldWidth(Field::Afrutado)),
-      Bouquet(caveto::fieldWidth(Field::Bouquet)),
-      CaliOlfato(caveto::fieldWidth(Field::CaliOlfato)), Dulzor(caveto::fieldWidth(Field::Dulzor)),
-      Tanino(caveto::fieldWidth(Field::Tanino)), Cuerpo(caveto::fieldWidth(Field::Cuerpo)),
-      Acidez(caveto::fieldWidth(Field::Acidez)), Duracion(caveto::fieldWidth(Field::Duracion)),
-      Equilibrio(caveto::fieldWidth(Field::Equilibrio)),
-      CaliGusto(caveto::fieldWidth(Field::CaliGusto)),
-      Conjunto1(caveto::fieldWidth(Field::Conjunto1)),
-      Conjunto2(caveto::fieldWidth(Field::Conjunto2)),
-      Conjunto3(caveto::fieldWidth(Field::Conjunto3)),
-      Conjunto4(caveto::fieldWidth(Field::Conjunto4)),
-      CaliConjunto(caveto::fieldWidth(Field::CaliConjunto))
+    : QMainWindow(parent)
+    , Catador(caveto::fieldWidth(Field::Catador))
+    , FCataDD(caveto::fieldWidth(Field::FCataDD))
+    , FCataMM(caveto::fieldWidth(Field::FCataMM))
+    , FCataYY(caveto::fieldWidth(Field::FCataYY))
+    , HoraIni(caveto::fieldWidth(Field::HoraIni))
+    , HoraFin(caveto::fieldWidth(Field::HoraFin))
+    , Botella(caveto::fieldWidth(Field::Botella))
+    , Tapon(caveto::fieldWidth(Field::Tapon))
+    , Capsula(caveto::fieldWidth(Field::Capsula))
+    , Fermentacion(caveto::fieldWidth(Field::Fermentacion))
+    , Barrica(caveto::fieldWidth(Field::Barrica))
+    , Limpieza(caveto::fieldWidth(Field::Limpieza))
+    , Color(caveto::fieldWidth(Field::Color))
+    , Intensidad(caveto::fieldWidth(Field::Intensidad))
+    , Viscosidad(caveto::fieldWidth(Field::Viscosidad))
+    , CaliVista(caveto::fieldWidth(Field::CaliVista))
+    , Aroma1(caveto::fieldWidth(Field::Aroma1))
+    , Aroma2(caveto::fieldWidth(Field::Aroma2))
+    , Aroma3(caveto::fieldWidth(Field::Aroma3))
+    , Aroma4(caveto::fieldWidth(Field::Aroma4))
+    , Afrutado(caveto::fieldWidth(Field::Afrutado))
+    , Bouquet(caveto::fieldWidth(Field::Bouquet))
+    , CaliOlfato(caveto::fieldWidth(Field::CaliOlfato))
+    , Dulzor(caveto::fieldWidth(Field::Dulzor))
+    , Tanino(caveto::fieldWidth(Field::Tanino))
+    , Cuerpo(caveto::fieldWidth(Field::Cuerpo))
+    , Acidez(caveto::fieldWidth(Field::Acidez))
+    , Duracion(caveto::fieldWidth(Field::Duracion))
+    , Equilibrio(caveto::fieldWidth(Field::Equilibrio))
+    , CaliGusto(caveto::fieldWidth(Field::CaliGusto))
+    , Conjunto1(caveto::fieldWidth(Field::Conjunto1))
+    , Conjunto2(caveto::fieldWidth(Field::Conjunto2))
+    , Conjunto3(caveto::fieldWidth(Field::Conjunto3))
+    , Conjunto4(caveto::fieldWidth(Field::Conjunto4))
+    , CaliConjunto(caveto::fieldWidth(Field::CaliConjunto))
 {
     s_instance = this;
     setObjectName(QStringLiteral("TFormCavetoPas"));
     setWindowTitle(QStringLiteral(" Caveto 2.5 "));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_exitWatcher = new caveto::ExitWatcher(this);
     buildLayout();
     FormCreate();
@@ -97,42 +108,78 @@ TFormCavetoPas::~TFormCavetoPas()
 FixedText *TFormCavetoPas::tastingField(Field f)
 {
     switch (f) {
-    case Field::Catador: return &Catador;
-    case Field::FCataDD: return &FCataDD;
-    case Field::FCataMM: return &FCataMM;
-    case Field::FCataYY: return &FCataYY;
-    case Field::HoraIni: return &HoraIni;
-    case Field::HoraFin: return &HoraFin;
-    case Field::Botella: return &Botella;
-    case Field::Tapon: return &Tapon;
-    case Field::Capsula: return &Capsula;
-    case Field::Fermentacion: return &Fermentacion;
-    case Field::Barrica: return &Barrica;
-    case Field::Limpieza: return &Limpieza;
-    case Field::Color: return &Color;
-    case Field::Intensidad: return &Intensidad;
-    case Field::Viscosidad: return &Viscosidad;
-    case Field::CaliVista: return &CaliVista;
-    case Field::Aroma1: return &Aroma1;
-    case Field::Aroma2: return &Aroma2;
-    case Field::Aroma3: return &Aroma3;
-    case Field::Aroma4: return &Aroma4;
-    case Field::Afrutado: return &Afrutado;
-    case Field::Bouquet: return &Bouquet;
-    case Field::CaliOlfato: return &CaliOlfato;
-    case Field::Dulzor: return &Dulzor;
-    case Field::Tanino: return &Tanino;
-    case Field::Cuerpo: return &Cuerpo;
-    case Field::Acidez: return &Acidez;
-    case Field::Duracion: return &Duracion;
-    case Field::Equilibrio: return &Equilibrio;
-    case Field::CaliGusto: return &CaliGusto;
-    case Field::Conjunto1: return &Conjunto1;
-    case Field::Conjunto2: return &Conjunto2;
-    case Field::Conjunto3: return &Conjunto3;
-    case Field::Conjunto4: return &Conjunto4;
-    case Field::CaliConjunto: return &CaliConjunto;
-    default: return nullptr;
+    case Field::Catador:
+        return &Catador;
+    case Field::FCataDD:
+        return &FCataDD;
+    case Field::FCataMM:
+        return &FCataMM;
+    case Field::FCataYY:
+        return &FCataYY;
+    case Field::HoraIni:
+        return &HoraIni;
+    case Field::HoraFin:
+        return &HoraFin;
+    case Field::Botella:
+        return &Botella;
+    case Field::Tapon:
+        return &Tapon;
+    case Field::Capsula:
+        return &Capsula;
+    case Field::Fermentacion:
+        return &Fermentacion;
+    case Field::Barrica:
+        return &Barrica;
+    case Field::Limpieza:
+        return &Limpieza;
+    case Field::Color:
+        return &Color;
+    case Field::Intensidad:
+        return &Intensidad;
+    case Field::Viscosidad:
+        return &Viscosidad;
+    case Field::CaliVista:
+        return &CaliVista;
+    case Field::Aroma1:
+        return &Aroma1;
+    case Field::Aroma2:
+        return &Aroma2;
+    case Field::Aroma3:
+        return &Aroma3;
+    case Field::Aroma4:
+        return &Aroma4;
+    case Field::Afrutado:
+        return &Afrutado;
+    case Field::Bouquet:
+        return &Bouquet;
+    case Field::CaliOlfato:
+        return &CaliOlfato;
+    case Field::Dulzor:
+        return &Dulzor;
+    case Field::Tanino:
+        return &Tanino;
+    case Field::Cuerpo:
+        return &Cuerpo;
+    case Field::Acidez:
+        return &Acidez;
+    case Field::Duracion:
+        return &Duracion;
+    case Field::Equilibrio:
+        return &Equilibrio;
+    case Field::CaliGusto:
+        return &CaliGusto;
+    case Field::Conjunto1:
+        return &Conjunto1;
+    case Field::Conjunto2:
+        return &Conjunto2;
+    case Field::Conjunto3:
+        return &Conjunto3;
+    case Field::Conjunto4:
+        return &Conjunto4;
+    case Field::CaliConjunto:
+        return &CaliConjunto;
+    default:
+        return nullptr;
     }
 }
 
@@ -168,7 +215,7 @@ void TFormCavetoPas::FormCreate()
     for (QAction *a : menuBar()->actions())
         a->setVisible(false);
     PTeclasMenu->setEnabled(false);
-    for (QWidget *w : {PBotones, PCSalida, PDatos, PTeclasCata, PTeclas})
+    for (QWidget *w : { PBotones, PCSalida, PDatos, PTeclasCata, PTeclas })
         w->hide();
     BImagen->hide();
     clearNewValueMarks();
@@ -317,33 +364,60 @@ void TFormCavetoPas::setFields(const caveto::CellarRecord &record)
 QWidget *TFormCavetoPas::fieldWidget(Field f) const
 {
     switch (f) {
-    case Field::NombreVino: return NombreVino;
-    case Field::Cosecha: return Cosecha;
-    case Field::DenoOrigen: return DenoOrigen;
-    case Field::Vino: return Vino;
-    case Field::TipoVino: return TipoVino;
-    case Field::Bodega: return Bodega;
-    case Field::FCompraDD: return FCompraDD;
-    case Field::FCompraMM: return FCompraMM;
-    case Field::FCompraYY: return FCompraYY;
-    case Field::Precio: return Precio;
-    case Field::NumBotellas: return NumBotellas;
-    case Field::Estante: return Estante;
-    case Field::Grados: return Grados;
-    case Field::TempeINI: return TempeINI;
-    case Field::TempeFin: return TempeFin;
-    case Field::Consumo: return Consumo;
-    case Field::TipoUva1: return TipoUva1;
-    case Field::Porcen1: return Porcen1;
-    case Field::TipoUva2: return TipoUva2;
-    case Field::Porcen2: return Porcen2;
-    case Field::TipoUva3: return TipoUva3;
-    case Field::Porcen3: return Porcen3;
-    case Field::TipoUva4: return TipoUva4;
-    case Field::Porcen4: return Porcen4;
-    case Field::EFichero: return EFichero;
-    case Field::Imagen: return Imagen;
-    default: return nullptr;
+    case Field::NombreVino:
+        return NombreVino;
+    case Field::Cosecha:
+        return Cosecha;
+    case Field::DenoOrigen:
+        return DenoOrigen;
+    case Field::Vino:
+        return Vino;
+    case Field::TipoVino:
+        return TipoVino;
+    case Field::Bodega:
+        return Bodega;
+    case Field::FCompraDD:
+        return FCompraDD;
+    case Field::FCompraMM:
+        return FCompraMM;
+    case Field::FCompraYY:
+        return FCompraYY;
+    case Field::Precio:
+        return Precio;
+    case Field::NumBotellas:
+        return NumBotellas;
+    case Field::Estante:
+        return Estante;
+    case Field::Grados:
+        return Grados;
+    case Field::TempeINI:
+        return TempeINI;
+    case Field::TempeFin:
+        return TempeFin;
+    case Field::Consumo:
+        return Consumo;
+    case Field::TipoUva1:
+        return TipoUva1;
+    case Field::Porcen1:
+        return Porcen1;
+    case Field::TipoUva2:
+        return TipoUva2;
+    case Field::Porcen2:
+        return Porcen2;
+    case Field::TipoUva3:
+        return TipoUva3;
+    case Field::Porcen3:
+        return Porcen3;
+    case Field::TipoUva4:
+        return TipoUva4;
+    case Field::Porcen4:
+        return Porcen4;
+    case Field::EFichero:
+        return EFichero;
+    case Field::Imagen:
+        return Imagen;
+    default:
+        return nullptr;
     }
 }
 
@@ -395,7 +469,7 @@ void TFormCavetoPas::ClearRecordFields()
     caveto::CellarRecord empty;
     empty[Field::EFichero] = QString(caveto::kNotesNameLength, QLatin1Char(' '));
     setFields(empty);
-    for (QLabel *p : {PSCatador, PVistaCali, POlfatoCali, PGustoCali, PCaliFinal})
+    for (QLabel *p : { PSCatador, PVistaCali, POlfatoCali, PGustoCali, PCaliFinal })
         p->clear();
 }
 
@@ -427,8 +501,9 @@ void TFormCavetoPas::ShowRecord()
 
     clearNewValueMarks();
     const bool selected = recordSelected();
-    const caveto::CellarRecord record = caveto::CellarRecord::parse(
-        selected ? QStringView(EditorFichero.records().at(Csalida->currentIndex())) : QStringView());
+    const caveto::CellarRecord record = caveto::CellarRecord::parse(selected
+            ? QStringView(EditorFichero.records().at(Csalida->currentIndex()))
+            : QStringView());
     setFields(record);
     m_shownRow = selected ? Csalida->currentIndex() : -1;
 
@@ -441,9 +516,9 @@ void TFormCavetoPas::ShowRecord()
     BuildRecordLine();
     W_Linea->setText(Linea->text());
 
-    caveto::setFieldColor(NumBotellas, caveto::isZeroBottleCount(NumBotellas->text())
-                                           ? caveto::colors::CampoAviso
-                                           : caveto::colors::CampoNormal);
+    caveto::setFieldColor(NumBotellas,
+        caveto::isZeroBottleCount(NumBotellas->text()) ? caveto::colors::CampoAviso
+                                                       : caveto::colors::CampoNormal);
     refreshPhotoLed();
     setRecordButtonsEnabled(selected);
     update();
@@ -461,14 +536,15 @@ void TFormCavetoPas::refreshPhotoLed()
         Led->setValue(false);
         return;
     }
-    Led->setTrueColor(caveto::tcolor(QFile::exists(path) ? caveto::colors::Lime : caveto::colors::Red));
+    Led->setTrueColor(
+        caveto::tcolor(QFile::exists(path) ? caveto::colors::Lime : caveto::colors::Red));
     Led->setValue(true);
 }
 
 void TFormCavetoPas::setRecordButtonsEnabled(bool enabled)
 {
-    for (QPushButton *b : {BDatos, BVista, BOlfato, BGusto, BConjunto, BEditor, BBaja, BModifica,
-                           BImagen})
+    for (QPushButton *b :
+        { BDatos, BVista, BOlfato, BGusto, BConjunto, BEditor, BBaja, BModifica, BImagen })
         b->setEnabled(enabled);
 }
 
@@ -516,8 +592,8 @@ void TFormCavetoPas::showModePanels(const QString &mode)
 bool TFormCavetoPas::needRecords()
 {
     if (PContReg->text() == QLatin1String("0")) {
-        caveto::showMessage(QStringLiteral("Caveto Error."),
-                            QStringLiteral("No hay datos para visualizar"), this);
+        caveto::showMessage(
+            QStringLiteral("Caveto Error."), QStringLiteral("No hay datos para visualizar"), this);
         return false;
     }
     return true;
@@ -601,9 +677,9 @@ void TFormCavetoPas::BMenuClick()
     ModoActual.clear();
     PDatos->move(0, 88);
     caveto::setFieldColor(NumBotellas, caveto::colors::CampoNormal);
-    for (QWidget *w : {PBotones, PCSalida, PDatos, PTeclasCata, static_cast<QWidget *>(BAlta),
-                       static_cast<QWidget *>(BBaja), static_cast<QWidget *>(BModifica), PTeclas,
-                       static_cast<QWidget *>(BImagen)})
+    for (QWidget *w : { PBotones, PCSalida, PDatos, PTeclasCata, static_cast<QWidget *>(BAlta),
+             static_cast<QWidget *>(BBaja), static_cast<QWidget *>(BModifica), PTeclas,
+             static_cast<QWidget *>(BImagen) })
         w->hide();
     PTeclasMenu->show();
 }
@@ -677,8 +753,8 @@ void TFormCavetoPas::EstanteExit()
 
 bool TFormCavetoPas::CompruebaFechaCompra()
 {
-    const caveto::DateCheck check =
-        caveto::checkDate(FCompraDD->text(), FCompraMM->text(), FCompraYY->text());
+    const caveto::DateCheck check
+        = caveto::checkDate(FCompraDD->text(), FCompraMM->text(), FCompraYY->text());
     if (FCompraDD->text() != check.day)
         FCompraDD->setText(check.day);
     if (FCompraMM->text() != check.month)
@@ -716,10 +792,10 @@ bool TFormCavetoPas::checkPendingField()
         field = field->parentWidget();
     if (!field || field == this)
         return true;
-    for (QWidget *dated : {static_cast<QWidget *>(FCompraDD), static_cast<QWidget *>(FCompraMM),
-                           static_cast<QWidget *>(FCompraYY), static_cast<QWidget *>(Precio),
-                           static_cast<QWidget *>(Grados), static_cast<QWidget *>(TempeINI),
-                           static_cast<QWidget *>(TempeFin)}) {
+    for (QWidget *dated : { static_cast<QWidget *>(FCompraDD), static_cast<QWidget *>(FCompraMM),
+             static_cast<QWidget *>(FCompraYY), static_cast<QWidget *>(Precio),
+             static_cast<QWidget *>(Grados), static_cast<QWidget *>(TempeINI),
+             static_cast<QWidget *>(TempeFin) }) {
         if (field == dated)
             return CompruebaFechaCompra();
     }
@@ -747,14 +823,15 @@ void TFormCavetoPas::NumBotellasExit()
     const QString count = caveto::normaliseBottleCount(NumBotellas->text());
     if (count != NumBotellas->text())
         NumBotellas->setText(count);
-    caveto::setFieldColor(NumBotellas, caveto::isZeroBottleCount(count) ? caveto::colors::CampoAviso
-                                                                        : caveto::colors::CampoNormal);
+    caveto::setFieldColor(NumBotellas,
+        caveto::isZeroBottleCount(count) ? caveto::colors::CampoAviso
+                                         : caveto::colors::CampoNormal);
 }
 
 void TFormCavetoPas::percentageExit(int which)
 {
-    QComboBox *grapes[4] = {TipoUva1, TipoUva2, TipoUva3, TipoUva4};
-    TNumEdit *percents[4] = {Porcen1, Porcen2, Porcen3, Porcen4};
+    QComboBox *grapes[4] = { TipoUva1, TipoUva2, TipoUva3, TipoUva4 };
+    TNumEdit *percents[4] = { Porcen1, Porcen2, Porcen3, Porcen4 };
     if (caveto::isBlankText(grapes[which]->currentText()))
         percents[which]->clear();
 }
@@ -781,18 +858,20 @@ void TFormCavetoPas::Porcen4Exit()
 
 bool TFormCavetoPas::CompruebaObligatorios()
 {
-    struct Required {
+    struct Required
+    {
         QWidget *field;
         const char *message;
     };
     const Required required[] = {
-        {NombreVino, "Campo ( Nombre del Vino ) Obligatorio"},
-        {Cosecha, "Campo ( Cosecha ) Obligatorio"},
-        {DenoOrigen, "Campo ( Denominación de Origen ) Obligatorio"},
+        { NombreVino, "Campo ( Nombre del Vino ) Obligatorio" },
+        { Cosecha, "Campo ( Cosecha ) Obligatorio" },
+        { DenoOrigen, "Campo ( Denominación de Origen ) Obligatorio" },
     };
     for (const Required &r : required) {
         if (caveto::isBlankText(widgetText(r.field))) {
-            caveto::showMessage(QStringLiteral("Caveto Error."), QString::fromUtf8(r.message), this);
+            caveto::showMessage(
+                QStringLiteral("Caveto Error."), QString::fromUtf8(r.message), this);
             PDatos->setFocus();
             r.field->setFocus();
             return false;
@@ -809,8 +888,8 @@ bool TFormCavetoPas::tastingRefused()
 {
     if (ModoActual == caveto::mode::Alta || recordSelected())
         return false;
-    caveto::showMessage(QStringLiteral("Caveto Error."), QStringLiteral("No hay datos seleccionados"),
-                        this);
+    caveto::showMessage(
+        QStringLiteral("Caveto Error."), QStringLiteral("No hay datos seleccionados"), this);
     Csalida->setFocus();
     return true;
 }
@@ -858,8 +937,7 @@ void TFormCavetoPas::Informes1Click()
 void TFormCavetoPas::Caveto1Click() { }
 void TFormCavetoPas::Acerdade1Click() { }
 
-template <class Form>
-void TFormCavetoPas::openTasting(const QString &caption)
+template <class Form> void TFormCavetoPas::openTasting(const QString &caption)
 {
     if (tastingRefused())
         return;

@@ -46,7 +46,10 @@ class ExitWatcher;
 class FixedText
 {
 public:
-    explicit FixedText(int capacity) : m_capacity(capacity) { }
+    explicit FixedText(int capacity)
+        : m_capacity(capacity)
+    {
+    }
     FixedText &operator=(const QString &text)
     {
         m_text = text.left(m_capacity);
@@ -63,7 +66,8 @@ private:
 };
 
 // The remembered criteria of the search window, kept for the whole run.
-struct UltimaBusquedaData {
+struct UltimaBusquedaData
+{
     QString cosecha, denominacion, vino, tipo, estante;
     int signo = 0;
     QString fila;
@@ -91,15 +95,15 @@ public:
     bool loaded() const { return m_loaded; }
 
     // ---- State shared with the other windows ----
-    QString ModoActual;          // "ALTA", "BAJA", "MODI", "CONS" or empty
+    QString ModoActual; // "ALTA", "BAJA", "MODI", "CONS" or empty
     QString RespuestaAviso = QStringLiteral(" ");
     QString RespuestaBaja = QStringLiteral("N");
     int DenoMapa = -1;
     UltimaBusquedaData UltimaBusqueda;
     // New-value flags: appellation, wine, wine type, shelf ("S", "N" or "").
     std::array<QString, 4> NuevoValor;
-    QString ListaACompletar;     // "01".."04"
-    std::array<int, 4> ContadorValores{};
+    QString ListaACompletar; // "01".."04"
+    std::array<int, 4> ContadorValores {};
 
     // The record file, its image (the lines in file order) and the sorted
     // record list `Csalida` shows.
@@ -118,8 +122,8 @@ public:
     // ---- Controls ----
     QWidget *PBotones = nullptr;
     QToolButton *BAH = nullptr, *BUvas = nullptr, *BDecalogo = nullptr, *BLexico = nullptr,
-                *BVinos = nullptr, *BCosechas = nullptr, *BMapa = nullptr,
-                *BMaridaje = nullptr, *BInformes = nullptr;
+                *BVinos = nullptr, *BCosechas = nullptr, *BMapa = nullptr, *BMaridaje = nullptr,
+                *BInformes = nullptr;
     QLabel *LOpcion = nullptr;
     TBlinkLabel *LOpcionAbierta = nullptr;
 
@@ -167,8 +171,8 @@ public:
     QLabel *PLibroBodega = nullptr, *PCataDeVino = nullptr;
 
     // Hidden working controls.
-    QLineEdit *Linea = nullptr, *W_Linea = nullptr, *EFichero = nullptr,
-              *Valor_Editor = nullptr, *Imagen = nullptr;
+    QLineEdit *Linea = nullptr, *W_Linea = nullptr, *EFichero = nullptr, *Valor_Editor = nullptr,
+              *Imagen = nullptr;
     QLabel *PContReg = nullptr;
 
     caveto::StatusPanels *StatusBar1 = nullptr;
@@ -280,11 +284,11 @@ private:
 
     // What became of the fields' edits when they had to be settled.
     enum class Edits {
-        Unchanged,   // nothing to save: the fields match the snapshot
-        Saved,       // "Si", and the mode's command stored the record
-        NotSaved,    // "Si", but a check or the save stopped the command
-        Dropped,     // "No": the edits are given up
-        Kept,        // "Cancelar": the edits stay, the focus goes to the name
+        Unchanged, // nothing to save: the fields match the snapshot
+        Saved, // "Si", and the mode's command stored the record
+        NotSaved, // "Si", but a check or the save stopped the command
+        Dropped, // "No": the edits are given up
+        Kept, // "Cancelar": the edits stay, the focus goes to the name
     };
     // Compares the fields with the snapshot `W_Linea` and, when they differ,
     // asks the save question and acts on the answer: "Si" runs the add or
@@ -330,7 +334,8 @@ private:
 
     // A list field with its value list: the field, its blinking "Nueva" /
     // "Nuevo" mark, its counter and the caption of its progress.
-    struct ValueField {
+    struct ValueField
+    {
         QComboBox *field = nullptr;
         TBlinkLabel *mark = nullptr;
         QLabel *counter = nullptr;

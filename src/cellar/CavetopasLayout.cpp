@@ -31,8 +31,8 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QStyleOptionComboBox>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 
@@ -55,8 +55,10 @@ public:
     {
         QStyleOptionComboBox option;
         initStyleOption(&option);
-        return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
-                                       this).left()
+        return style()
+                   ->subControlRect(
+                       QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+                   .left()
             + 2;
     }
     // The width of one column of the fixed-pitch font, unrounded, so that
@@ -72,13 +74,13 @@ protected:
         const QString text = option.currentText.left(kListColumns);
         option.currentText.clear();
         painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                    QStyle::SC_ComboBoxEditField, this);
+        const QRect field = style()->subControlRect(
+            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
         painter.setClipRect(field);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                       QPalette::Text));
+        painter.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
         painter.drawText(QRect(textLeft(), field.top(), field.right() - textLeft(), field.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, text);
+            Qt::AlignLeft | Qt::AlignVCenter, text);
     }
 };
 
@@ -88,12 +90,14 @@ class RecordListDelegate : public QStyledItemDelegate
 {
 public:
     RecordListDelegate(RecordListCombo *combo, QAbstractItemView *view)
-        : QStyledItemDelegate(view), m_combo(combo), m_view(view)
+        : QStyledItemDelegate(view)
+        , m_combo(combo)
+        , m_view(view)
     {
     }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
+        const QModelIndex &index) const override
     {
         QStyleOptionViewItem plain = option;
         initStyleOption(&plain, index);
@@ -107,11 +111,12 @@ public:
         const bool selected = option.state & QStyle::State_Selected;
         painter->save();
         painter->setFont(m_combo->font());
-        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(QRect(left, option.rect.top(), option.rect.right() - left,
-                                option.rect.height()),
-                          Qt::AlignLeft | Qt::AlignVCenter,
-                          index.data(Qt::DisplayRole).toString().left(kListColumns));
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(
+            QRect(left, option.rect.top(), option.rect.right() - left, option.rect.height()),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            index.data(Qt::DisplayRole).toString().left(kListColumns));
         painter->restore();
     }
 
@@ -128,7 +133,7 @@ class RecordListStyle : public QProxyStyle
 public:
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override
+        QStyleHintReturn *returnData) const override
     {
         if (hint == SH_ComboBox_Popup)
             return 0;
@@ -149,26 +154,27 @@ void TFormCavetoPas::buildLayout()
 
     PBotones = caveto::makeContainer(client, QStringLiteral("PBotones"));
     PBotones->setGeometry(0, 1, kClientWidth, 30);
-    struct Shortcut {
+    struct Shortcut
+    {
         QToolButton **button;
         const char *name;
         const char *hint;
     };
     const Shortcut shortcuts[] = {
-        {&BAH, "BAH", "Diccionario"},
-        {&BUvas, "BUvas", "Variedades de uva"},
-        {&BDecalogo, "BDecalogo", "Decálogo"},
-        {&BLexico, "BLexico", "Léxico del Vino ( Cata )"},
-        {&BVinos, "BVinos", "Denominaciones de Origen"},
-        {&BCosechas, "BCosechas", "Cosechas"},
-        {&BMapa, "BMapa", "Mapa Denominaciones de Origen"},
-        {&BMaridaje, "BMaridaje", "Maridaje  El vino y la Comida"},
-        {&BInformes, "BInformes", "Listado"},
+        { &BAH, "BAH", "Diccionario" },
+        { &BUvas, "BUvas", "Variedades de uva" },
+        { &BDecalogo, "BDecalogo", "Decálogo" },
+        { &BLexico, "BLexico", "Léxico del Vino ( Cata )" },
+        { &BVinos, "BVinos", "Denominaciones de Origen" },
+        { &BCosechas, "BCosechas", "Cosechas" },
+        { &BMapa, "BMapa", "Mapa Denominaciones de Origen" },
+        { &BMaridaje, "BMaridaje", "Maridaje  El vino y la Comida" },
+        { &BInformes, "BInformes", "Listado" },
     };
     int x = 4;
     for (const Shortcut &s : shortcuts) {
         *s.button = caveto::makeToolButton(PBotones, QString::fromLatin1(s.name),
-                                          QString::fromUtf8(s.hint), QString::fromLatin1(s.name));
+            QString::fromUtf8(s.hint), QString::fromLatin1(s.name));
         (*s.button)->setGeometry(x, 2, 25, 25);
         (*s.button)->setIconSize(QSize(21, 21));
         x += 27;
@@ -203,11 +209,11 @@ void TFormCavetoPas::buildLayout()
     buildCommandPanel();
     buildMenuPanel();
 
-    PLibroBodega = caveto::makeTitlePanel(client, QStringLiteral("PLibroBodega"),
-                                          QStringLiteral("Libro de Bodega"));
+    PLibroBodega = caveto::makeTitlePanel(
+        client, QStringLiteral("PLibroBodega"), QStringLiteral("Libro de Bodega"));
     PLibroBodega->setGeometry(3, 38, 677, 20);
-    PCataDeVino = caveto::makeTitlePanel(client, QStringLiteral("PCataDeVino"),
-                                         QStringLiteral("Cata de Vinos"));
+    PCataDeVino = caveto::makeTitlePanel(
+        client, QStringLiteral("PCataDeVino"), QStringLiteral("Cata de Vinos"));
     PCataDeVino->setGeometry(3, 197, 677, 20);
     PLibroBodega->hide();
     PCataDeVino->hide();
@@ -224,7 +230,7 @@ void TFormCavetoPas::buildLayout()
     PContReg->setObjectName(QStringLiteral("PContReg"));
     PContReg->hide();
 
-    StatusBar1 = new caveto::StatusPanels({180, 210, 80, 90, 90}, client);
+    StatusBar1 = new caveto::StatusPanels({ 180, 210, 80, 90, 90 }, client);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setGeometry(0, 352, kClientWidth, 19);
     // The bar only shows; it takes no clicks.
@@ -256,13 +262,14 @@ void TFormCavetoPas::buildMenuBar()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     auto entry = [this, bar](QAction **action, const char *name, const QString &caption,
-                             void (TFormCavetoPas::*slot)()) {
+                     void (TFormCavetoPas::*slot)()) {
         *action = bar->addAction(caption);
         (*action)->setObjectName(QString::fromLatin1(name));
         if (slot)
             connect(*action, &QAction::triggered, this, slot);
     };
-    entry(&Diccionario1, "Diccionario1", QStringLiteral("Diccionario"), &TFormCavetoPas::Diccionario1Click);
+    entry(&Diccionario1, "Diccionario1", QStringLiteral("Diccionario"),
+        &TFormCavetoPas::Diccionario1Click);
     entry(&Uvas1, "Uvas1", QStringLiteral("Uvas"), &TFormCavetoPas::Uvas1Click);
     entry(&Declogo1, "Declogo1", QStringLiteral("Decálogo"), &TFormCavetoPas::Declogo1Click);
     entry(&lexico1, "lexico1", QStringLiteral("Léxico"), &TFormCavetoPas::lexico1Click);
@@ -335,8 +342,8 @@ void TFormCavetoPas::buildRecordPanels()
     connect(Csalida, &QComboBox::activated, this, [this](int) { CsalidaChange(); });
     m_exitWatcher->watchEntry(Csalida, [this] { CsalidaChange(); });
 
-    BBuscar = caveto::makeButton(PCSalida, QStringLiteral("BBuscar"), QStringLiteral("Buscar &Vino"),
-                                 QStringLiteral("BBuscar"));
+    BBuscar = caveto::makeButton(PCSalida, QStringLiteral("BBuscar"),
+        QStringLiteral("Buscar &Vino"), QStringLiteral("BBuscar"));
     BBuscar->setGeometry(556, 15, 118, 30);
     connect(BBuscar, &QPushButton::clicked, this, &TFormCavetoPas::BBuscarClick);
 
@@ -346,7 +353,7 @@ void TFormCavetoPas::buildRecordPanels()
 
     // Three rows of label-over-field; the counters sit right of their lists
     // and the blinking new-value marks beside their labels.
-    const int rowY[3] = {3, 43, 83};
+    const int rowY[3] = { 3, 43, 83 };
     auto label = [this](const char *name, const QString &caption, int x, int row) {
         return caveto::makeLabel(PDatos, QString::fromLatin1(name), caption, x, 0 + row);
     };
@@ -401,18 +408,17 @@ void TFormCavetoPas::buildRecordPanels()
     Bodega = caveto::makeTextField(PDatos, Field::Bodega);
     place(Bodega, 4, y, 150);
     label("LFCompra", QStringLiteral("Fec. Compra"), 158, y);
-    FCompraDD = caveto::makeNumField(PDatos, Field::FCompraDD, false,
-                             QStringLiteral("Fecha de Compra Dia."));
+    FCompraDD = caveto::makeNumField(
+        PDatos, Field::FCompraDD, false, QStringLiteral("Fecha de Compra Dia."));
     place(FCompraDD, 158, y, 22);
-    FCompraMM = caveto::makeNumField(PDatos, Field::FCompraMM, false,
-                             QStringLiteral("Fecha de Compra Mes."));
+    FCompraMM = caveto::makeNumField(
+        PDatos, Field::FCompraMM, false, QStringLiteral("Fecha de Compra Mes."));
     place(FCompraMM, 181, y, 22);
-    FCompraYY = caveto::makeNumField(PDatos, Field::FCompraYY, false,
-                             QStringLiteral("Fecha de Compra Año."));
+    FCompraYY = caveto::makeNumField(
+        PDatos, Field::FCompraYY, false, QStringLiteral("Fecha de Compra Año."));
     place(FCompraYY, 204, y, 36);
     label("LPrecio", QStringLiteral("Imp.  €"), 244, y);
-    Precio = caveto::makeNumField(PDatos, Field::Precio, true,
-                          QStringLiteral("Precio por Unidad"));
+    Precio = caveto::makeNumField(PDatos, Field::Precio, true, QStringLiteral("Precio por Unidad"));
     place(Precio, 244, y, 54);
     label("LNumBotellas", QStringLiteral("Botellas"), 302, y);
     NumBotellas = caveto::makeNumField(PDatos, Field::NumBotellas, false, QString());
@@ -426,11 +432,11 @@ void TFormCavetoPas::buildRecordPanels()
     Grados = caveto::makeNumField(PDatos, Field::Grados, true, QString());
     place(Grados, 484, y, 38);
     label("LTempe", QStringLiteral("Temp."), 526, y);
-    TempeINI = caveto::makeNumField(PDatos, Field::TempeINI, false,
-                            QStringLiteral("Temperatura de servicio Desde."));
+    TempeINI = caveto::makeNumField(
+        PDatos, Field::TempeINI, false, QStringLiteral("Temperatura de servicio Desde."));
     place(TempeINI, 526, y, 22);
-    TempeFin = caveto::makeNumField(PDatos, Field::TempeFin, false,
-                            QStringLiteral("Temperatura de servicio Hasta."));
+    TempeFin = caveto::makeNumField(
+        PDatos, Field::TempeFin, false, QStringLiteral("Temperatura de servicio Hasta."));
     place(TempeFin, 549, y, 22);
     label("LConsumo", QStringLiteral("Consumo Preferente."), 575, y);
     Consumo = caveto::makeTextField(PDatos, Field::Consumo);
@@ -438,25 +444,27 @@ void TFormCavetoPas::buildRecordPanels()
     place(Consumo, 575, y, 104);
 
     y = rowY[2];
-    QComboBox **grapes[4] = {&TipoUva1, &TipoUva2, &TipoUva3, &TipoUva4};
-    const Field grapeFields[4] = {Field::TipoUva1, Field::TipoUva2, Field::TipoUva3, Field::TipoUva4};
-    const Field percentFields[4] = {Field::Porcen1, Field::Porcen2, Field::Porcen3, Field::Porcen4};
-    TNumEdit **percents[4] = {&Porcen1, &Porcen2, &Porcen3, &Porcen4};
+    QComboBox **grapes[4] = { &TipoUva1, &TipoUva2, &TipoUva3, &TipoUva4 };
+    const Field grapeFields[4]
+        = { Field::TipoUva1, Field::TipoUva2, Field::TipoUva3, Field::TipoUva4 };
+    const Field percentFields[4]
+        = { Field::Porcen1, Field::Porcen2, Field::Porcen3, Field::Porcen4 };
+    TNumEdit **percents[4] = { &Porcen1, &Porcen2, &Porcen3, &Porcen4 };
     QStringList varieties;
     for (const char *name : caveto::kGrapeVarieties)
         varieties << QString::fromUtf8(name);
     for (int i = 0; i < 4; ++i) {
         const int gx = 4 + i * 169;
         label(QStringLiteral("LTipoUva%1").arg(i + 1).toLatin1().constData(),
-              QStringLiteral("Tipo de Uva %1").arg(i + 1), gx, y);
+            QStringLiteral("Tipo de Uva %1").arg(i + 1), gx, y);
         *grapes[i] = caveto::makeListField(PDatos, grapeFields[i]);
         (*grapes[i])->addItems(varieties);
         (*grapes[i])->setEditText(QString());
         place(*grapes[i], gx, y, 132);
         label(QStringLiteral("LPorcen%1").arg(i + 1).toLatin1().constData(), QStringLiteral("%"),
-              gx + 134, y);
+            gx + 134, y);
         *percents[i] = caveto::makeNumField(PDatos, percentFields[i], false,
-                                    QStringLiteral("Porcentaje de Uva %1 utilizada.").arg(i + 1));
+            QStringLiteral("Porcentaje de Uva %1 utilizada.").arg(i + 1));
         place(*percents[i], gx + 134, y, 30);
     }
 
@@ -465,12 +473,12 @@ void TFormCavetoPas::buildRecordPanels()
     m_exitWatcher->watch(Vino, [this] { VinoExit(); });
     m_exitWatcher->watch(TipoVino, [this] { TipoVinoExit(); });
     m_exitWatcher->watch(Estante, [this] { EstanteExit(); });
-    for (QComboBox *grape : {TipoUva1, TipoUva2, TipoUva3, TipoUva4})
+    for (QComboBox *grape : { TipoUva1, TipoUva2, TipoUva3, TipoUva4 })
         m_exitWatcher->watch(grape, [this] { DenoOrigenExit(); });
-    for (TNumEdit *f : {FCompraDD, TempeINI, TempeFin})
+    for (TNumEdit *f : { FCompraDD, TempeINI, TempeFin })
         m_exitWatcher->watch(f, [this] { FCompraDDExit(); });
     m_exitWatcher->watch(FCompraMM, [this] { FCompraMMExit(); });
-    for (TNumEdit *f : {FCompraYY, Precio, Grados})
+    for (TNumEdit *f : { FCompraYY, Precio, Grados })
         m_exitWatcher->watch(f, [this] { FCompraYYExit(); });
     m_exitWatcher->watch(NumBotellas, [this] { NumBotellasExit(); });
     m_exitWatcher->watch(Porcen1, [this] { Porcen1Exit(); });
@@ -478,16 +486,15 @@ void TFormCavetoPas::buildRecordPanels()
     m_exitWatcher->watch(Porcen3, [this] { Porcen3Exit(); });
     m_exitWatcher->watch(Porcen4, [this] { Porcen4Exit(); });
 
-    m_valueFields = {{{DenoOrigen, BLabelDeno, LContDenominacion, "  Denominaciones"},
-                      {Vino, BLabelVino, LContVino, "   Vino"},
-                      {TipoVino, BLabelTipoVino, LContTipo, "   Tipo de Vino"},
-                      {Estante, BLabelEstante, LContEstante, "   Estante"}}};
+    m_valueFields = { { { DenoOrigen, BLabelDeno, LContDenominacion, "  Denominaciones" },
+        { Vino, BLabelVino, LContVino, "   Vino" },
+        { TipoVino, BLabelTipoVino, LContTipo, "   Tipo de Vino" },
+        { Estante, BLabelEstante, LContEstante, "   Estante" } } };
 
     // Tab order follows the fields' order in the record.
-    QWidget *order[] = {NombreVino, Cosecha, DenoOrigen, Vino, TipoVino, Bodega, FCompraDD,
-                        FCompraMM, FCompraYY, Precio, NumBotellas, Estante, Grados, TempeINI,
-                        TempeFin, Consumo, TipoUva1, Porcen1, TipoUva2, Porcen2, TipoUva3,
-                        Porcen3, TipoUva4, Porcen4};
+    QWidget *order[] = { NombreVino, Cosecha, DenoOrigen, Vino, TipoVino, Bodega, FCompraDD,
+        FCompraMM, FCompraYY, Precio, NumBotellas, Estante, Grados, TempeINI, TempeFin, Consumo,
+        TipoUva1, Porcen1, TipoUva2, Porcen2, TipoUva3, Porcen3, TipoUva4, Porcen4 };
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -498,41 +505,41 @@ void TFormCavetoPas::buildTastingPanel()
     PTeclasCata->setGeometry(0, 219, kClientWidth, 80);
 
     LSCatador = caveto::makeLabel(PTeclasCata, QStringLiteral("LSCatador"),
-                                  QStringLiteral("---------------- Catador ----------------"), 6, 4);
-    PSCatador = caveto::makeDisplayPanel(PTeclasCata, QStringLiteral("PSCatador"),
-                                         caveto::colors::CampoNormal, 0);
+        QStringLiteral("---------------- Catador ----------------"), 6, 4);
+    PSCatador = caveto::makeDisplayPanel(
+        PTeclasCata, QStringLiteral("PSCatador"), caveto::colors::CampoNormal, 0);
     PSCatador->setText(QStringLiteral("Sin Datos"));
     PSCatador->setGeometry(6, 22, 184, 24);
 
-    LDatosDeCata = caveto::makeLabel(
-        PTeclasCata, QStringLiteral("LDatosDeCata"),
+    LDatosDeCata = caveto::makeLabel(PTeclasCata, QStringLiteral("LDatosDeCata"),
         QStringLiteral("-------------------------------------------- Cata de Vinos "
                        "--------------------------------------------"),
         198, 4);
     LDatosDeCata->setFixedWidth(387);
     LDatosDeCata->setAlignment(Qt::AlignCenter);
-    QPushButton **buttons[5] = {&BDatos, &BVista, &BOlfato, &BGusto, &BConjunto};
-    const char *names[5] = {"BDatos", "BVista", "BOlfato", "BGusto", "BConjunto"};
-    const char *captions[5] = {"&Datos", "&Vista", "&Olfato", "&Gusto", "&Conjunto"};
+    QPushButton **buttons[5] = { &BDatos, &BVista, &BOlfato, &BGusto, &BConjunto };
+    const char *names[5] = { "BDatos", "BVista", "BOlfato", "BGusto", "BConjunto" };
+    const char *captions[5] = { "&Datos", "&Vista", "&Olfato", "&Gusto", "&Conjunto" };
     for (int i = 0; i < 5; ++i) {
-        *buttons[i] = caveto::makeButton(PTeclasCata, QString::fromLatin1(names[i]),
-                                         QString::fromLatin1(captions[i]));
+        *buttons[i] = caveto::makeButton(
+            PTeclasCata, QString::fromLatin1(names[i]), QString::fromLatin1(captions[i]));
         (*buttons[i])->setGeometry(198 + i * 78, 20, 75, 26);
     }
-    QLabel **ratings[4] = {&PVistaCali, &POlfatoCali, &PGustoCali, &PCaliFinal};
-    const char *ratingNames[4] = {"PVistaCali", "POlfatoCali", "PGustoCali", "PCaliFinal"};
+    QLabel **ratings[4] = { &PVistaCali, &POlfatoCali, &PGustoCali, &PCaliFinal };
+    const char *ratingNames[4] = { "PVistaCali", "POlfatoCali", "PGustoCali", "PCaliFinal" };
     for (int i = 0; i < 4; ++i) {
-        *ratings[i] = caveto::makeDisplayPanel(PTeclasCata, QString::fromLatin1(ratingNames[i]),
-                                               caveto::colors::Granate, 0xFFFFFF);
+        *ratings[i] = caveto::makeDisplayPanel(
+            PTeclasCata, QString::fromLatin1(ratingNames[i]), caveto::colors::Granate, 0xFFFFFF);
         (*ratings[i])->setAlignment(Qt::AlignCenter);
         (*ratings[i])->setText(QStringLiteral("Sin Calificar"));
         (*ratings[i])->setGeometry(198 + (i + 1) * 78, 50, 75, 22);
     }
-    LFichero = caveto::makeLabel(PTeclasCata, QStringLiteral("LFichero"),
-                                 QStringLiteral("------- Notas ------"), 591, 4);
+    LFichero = caveto::makeLabel(
+        PTeclasCata, QStringLiteral("LFichero"), QStringLiteral("------- Notas ------"), 591, 4);
     LFichero->setGeometry(591, 4, 89, 14);
     LFichero->setAlignment(Qt::AlignCenter);
-    BEditor = caveto::makeButton(PTeclasCata, QStringLiteral("BEditor"), QStringLiteral("&Editar "));
+    BEditor
+        = caveto::makeButton(PTeclasCata, QStringLiteral("BEditor"), QStringLiteral("&Editar "));
     BEditor->setGeometry(598, 20, 75, 26);
 
     connect(BDatos, &QPushButton::clicked, this, &TFormCavetoPas::BDatosClick);
@@ -548,8 +555,8 @@ void TFormCavetoPas::buildCommandPanel()
     PTeclas = caveto::makeContainer(centralWidget(), QStringLiteral("PTeclas"));
     PTeclas->setGeometry(0, 301, kClientWidth, 50);
 
-    BImagen = caveto::makeButton(PTeclas, QStringLiteral("BImagen"), QStringLiteral("&Ver Foto"),
-                                 QStringLiteral("BImagen"));
+    BImagen = caveto::makeButton(
+        PTeclas, QStringLiteral("BImagen"), QStringLiteral("&Ver Foto"), QStringLiteral("BImagen"));
     BImagen->setGeometry(8, 8, 100, 34);
     connect(BImagen, &QPushButton::clicked, this, &TFormCavetoPas::BImagenClick);
     Led = new ThhALed(PTeclas);
@@ -557,18 +564,18 @@ void TFormCavetoPas::buildCommandPanel()
     Led->move(114, 17);
     Led->setBlink(false);
 
-    BAlta = caveto::makeButton(PTeclas, QStringLiteral("BAlta"), QStringLiteral("&Alta"),
-                               QStringLiteral("BAlta"));
-    BBaja = caveto::makeButton(PTeclas, QStringLiteral("BBaja"), QStringLiteral("&Baja"),
-                               QStringLiteral("BBaja"));
-    BModifica = caveto::makeButton(PTeclas, QStringLiteral("BModifica"), QStringLiteral("&Modifica"),
-                                   QStringLiteral("BModifica"));
-    for (QPushButton *b : {BAlta, BBaja, BModifica}) {
+    BAlta = caveto::makeButton(
+        PTeclas, QStringLiteral("BAlta"), QStringLiteral("&Alta"), QStringLiteral("BAlta"));
+    BBaja = caveto::makeButton(
+        PTeclas, QStringLiteral("BBaja"), QStringLiteral("&Baja"), QStringLiteral("BBaja"));
+    BModifica = caveto::makeButton(PTeclas, QStringLiteral("BModifica"),
+        QStringLiteral("&Modifica"), QStringLiteral("BModifica"));
+    for (QPushButton *b : { BAlta, BBaja, BModifica }) {
         b->setGeometry(478, 8, 96, 34);
         b->hide();
     }
-    BMenu = caveto::makeButton(PTeclas, QStringLiteral("BMenu"), QStringLiteral("Me&nú"),
-                               QStringLiteral("BMenu"));
+    BMenu = caveto::makeButton(
+        PTeclas, QStringLiteral("BMenu"), QStringLiteral("Me&nú"), QStringLiteral("BMenu"));
     BMenu->setGeometry(580, 8, 96, 34);
 
     connect(BAlta, &QPushButton::clicked, this, &TFormCavetoPas::BAltaClick);
@@ -605,27 +612,28 @@ void TFormCavetoPas::buildMenuPanel()
     makerFont.setBold(true);
     makerFont.setItalic(true);
     myLabel3d1 = make3dLabel(PTeclasMenu, QStringLiteral("myLabel3d1"),
-                             QStringLiteral("Morvent Software"), makerFont,
-                             caveto::tcolor(caveto::colors::Navy), TmyLabel3d::Raised3d,
-                             Qt::AlignCenter, QRect(0, 172, 422, 34));
+        QStringLiteral("Morvent Software"), makerFont, caveto::tcolor(caveto::colors::Navy),
+        TmyLabel3d::Raised3d, Qt::AlignCenter, QRect(0, 172, 422, 34));
 
-    struct ModeButton {
+    struct ModeButton
+    {
         QToolButton **button;
         const char *name;
         const char *hint;
         void (TFormCavetoPas::*slot)();
     };
     const ModeButton modes[] = {
-        {&BMenuAlta, "BMenuAlta", "  Nuevo Vino  ", &TFormCavetoPas::BMenuAlta2Click},
-        {&BMenuBaja, "BMenuBaja", "  Borrar un Vino  ", &TFormCavetoPas::BMenuBaja2Click},
-        {&BMenuModi, "BMenuModi", "Modificar Datos / Num. Botellas  ", &TFormCavetoPas::BMenuModi2Click},
-        {&BMenuCons, "BMenuCons", "  Consultar Datos  ", &TFormCavetoPas::BMenuCons2Click},
-        {&BMenuSalir, "BMenuSalir", "  Salir Caveto  ", &TFormCavetoPas::BMenuSalir2Click},
+        { &BMenuAlta, "BMenuAlta", "  Nuevo Vino  ", &TFormCavetoPas::BMenuAlta2Click },
+        { &BMenuBaja, "BMenuBaja", "  Borrar un Vino  ", &TFormCavetoPas::BMenuBaja2Click },
+        { &BMenuModi, "BMenuModi", "Modificar Datos / Num. Botellas  ",
+            &TFormCavetoPas::BMenuModi2Click },
+        { &BMenuCons, "BMenuCons", "  Consultar Datos  ", &TFormCavetoPas::BMenuCons2Click },
+        { &BMenuSalir, "BMenuSalir", "  Salir Caveto  ", &TFormCavetoPas::BMenuSalir2Click },
     };
     int x = 19;
     for (const ModeButton &m : modes) {
         *m.button = caveto::makeToolButton(PTeclasMenu, QString::fromLatin1(m.name),
-                                          QString::fromLatin1(m.hint), QString::fromLatin1(m.name));
+            QString::fromLatin1(m.hint), QString::fromLatin1(m.name));
         (*m.button)->setGeometry(x, 218, 68, 64);
         (*m.button)->setIconSize(QSize(48, 48));
         connect(*m.button, &QToolButton::clicked, this, m.slot);

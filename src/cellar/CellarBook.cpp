@@ -49,8 +49,8 @@ bool CellarBook::add(const QString &line, QString *error)
     return true;
 }
 
-bool CellarBook::replace(qsizetype row, const QString &line, QString *error,
-                         const Progress &progress)
+bool CellarBook::replace(
+    qsizetype row, const QString &line, QString *error, const Progress &progress)
 {
     if (row < 0 || row >= m_records.size())
         return false;

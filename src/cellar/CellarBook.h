@@ -16,7 +16,10 @@ class CellarBook
 {
 public:
     CellarBook() = default;
-    explicit CellarBook(const QString &path) : m_path(path) { }
+    explicit CellarBook(const QString &path)
+        : m_path(path)
+    {
+    }
 
     const QString &path() const { return m_path; }
     void setPath(const QString &path) { m_path = path; }
@@ -38,8 +41,7 @@ public:
     // The record at `row` of the record list gives way to `line`. The file is
     // rewritten in list order, without lines whose first 40 columns are
     // blank; the list keeps them, unless it holds only the new record.
-    bool replace(qsizetype row, const QString &line, QString *error,
-                 const Progress &progress = {});
+    bool replace(qsizetype row, const QString &line, QString *error, const Progress &progress = {});
     // The record at `row` of the record list goes; the file is rewritten in
     // list order.
     bool remove(qsizetype row, QString *error, const Progress &progress = {});

@@ -1,8 +1,8 @@
 #include "cellar/DataFile.h"
 
 #include "cellar/RecordOrder.h"
-#include "platform/Rtf.h"
 #include "platform/FileIO.h"
+#include "platform/Rtf.h"
 
 #include <QHash>
 
@@ -48,9 +48,7 @@ bool hasBlankKey(QStringView line)
 qsizetype sortedInsertPosition(const QStringList &sorted, QStringView line)
 {
     const auto it = std::upper_bound(sorted.begin(), sorted.end(), line,
-                                     [](QStringView a, const QString &b) {
-                                         return compareRecordText(a, b) < 0;
-                                     });
+        [](QStringView a, const QString &b) { return compareRecordText(a, b) < 0; });
     return it - sorted.begin();
 }
 

@@ -4,7 +4,6 @@
 
 #include "cellar/RecordLine.h"
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -45,20 +44,5 @@ QStringList buildValueList(const QStringList &image, Field field, const Progress
 
 // Whether a value is already in a value list (trimmed, regardless of case).
 bool valueListContains(const QStringList &items, QStringView value);
-
-// The data-file image: the record file's lines, in file order. It is the only
-// source of the record list and the value lists and the only thing written.
-class RecordImage : public QObject
-{
-    Q_OBJECT
-public:
-    explicit RecordImage(QObject *parent = nullptr) : QObject(parent) { }
-
-    QStringList lines;
-
-    void clear() { lines.clear(); }
-    void addLine(const QString &line) { lines.append(line); }
-    int lineCount() const { return int(lines.size()); }
-};
 
 } // namespace caveto

@@ -22,7 +22,7 @@ QString padLeft(QString text, int width)
 
 NumericKeyResult filterNumericKey(QChar key, QStringView currentText, const NumericFormat &format)
 {
-    NumericKeyResult result{key};
+    NumericKeyResult result { key };
     const char16_t k = key.unicode();
     const QChar reject(kRejectedKey);
 
@@ -60,7 +60,7 @@ NumericKeyResult filterNumericKey(QChar key, QStringView currentText, const Nume
 
 DateCheck checkDate(const QString &day, const QString &month, const QString &year)
 {
-    DateCheck r{DateCheck::None, day, month, year};
+    DateCheck r { DateCheck::None, day, month, year };
 
     if (!isBlankText(r.day)) {
         if (r.day.size() == 1)
@@ -102,7 +102,7 @@ DateCheck checkDate(const QString &day, const QString &month, const QString &yea
 
 TimePartCheck checkTimePart(const QString &text, const QString &upperBound)
 {
-    TimePartCheck r{true, text};
+    TimePartCheck r { true, text };
     if (isBlankText(text))
         return r;
     if (r.text.size() == 1)

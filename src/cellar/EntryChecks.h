@@ -11,20 +11,22 @@ namespace caveto {
 
 // ---- Numeric key filter -------------------------------------------------
 
-constexpr char16_t kRejectedKey = 15;   // a refused keystroke inserts nothing
+constexpr char16_t kRejectedKey = 15; // a refused keystroke inserts nothing
 constexpr char16_t kBackspace = 8;
 constexpr char16_t kReturn = 13;
 constexpr char16_t kEscape = 27;
 
-struct NumericKeyResult {
-    QChar key;              // the character to pass on, or kRejectedKey
-    bool clearField = false;// escape empties the field
+struct NumericKeyResult
+{
+    QChar key; // the character to pass on, or kRejectedKey
+    bool clearField = false; // escape empties the field
     bool accepted() const { return key.unicode() != kRejectedKey; }
 };
 
-struct NumericFormat {
-    bool isFloat = true;    // digits plus one decimal separator
-    bool negative = true;   // a minus may be typed after exactly one character
+struct NumericFormat
+{
+    bool isFloat = true; // digits plus one decimal separator
+    bool negative = true; // a minus may be typed after exactly one character
     QChar thousandsSeparator = QLatin1Char('.');
     QChar decimalSeparator = QLatin1Char(',');
 };
@@ -36,7 +38,8 @@ NumericKeyResult filterNumericKey(QChar key, QStringView currentText, const Nume
 // A date kept as three texts (day, month, year), checked and normalised: a
 // one-digit day or month gets a leading "0", a short year leading zeros; a
 // day past the month's length is cut back silently (29 February never stays).
-struct DateCheck {
+struct DateCheck
+{
     enum Error { None, Day, Month, Year };
     Error error = None;
     QString day;
@@ -48,7 +51,8 @@ DateCheck checkDate(const QString &day, const QString &month, const QString &yea
 
 // An hour or minute part: one digit gets a leading "0"; above `upperBound`
 // ("23" or "59") it is refused.
-struct TimePartCheck {
+struct TimePartCheck
+{
     bool ok = true;
     QString text;
 };

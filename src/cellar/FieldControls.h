@@ -17,7 +17,8 @@ namespace caveto {
 // A text field on the normal field colour, taking only storable characters.
 QLineEdit *makeTextField(QWidget *parent, Field field);
 // A numeric field (decimal or whole numbers) with its hint.
-TNumEdit *makeNumField(QWidget *parent, Field field, bool decimals, const QString &hint = QString());
+TNumEdit *makeNumField(
+    QWidget *parent, Field field, bool decimals, const QString &hint = QString());
 // An editable list field: free typing up to the field's width, no completer.
 QComboBox *makeListField(QWidget *parent, Field field);
 // A hidden working field; `maxLength` 0 leaves the edit's own limit.

@@ -121,8 +121,8 @@ void TFormCavetoPas::BuildValueLists()
                 continue;
             const ValueField &v = m_valueFields[which];
             beginProgress(QString::fromLatin1(v.progressCaption), lines);
-            const QStringList items = EditorFichero.valueList(
-                static_cast<caveto::ValueList>(which), progressStepper());
+            const QStringList items
+                = EditorFichero.valueList(static_cast<caveto::ValueList>(which), progressStepper());
             const QString typed = v.field->currentText();
             {
                 const QSignalBlocker block(v.field);
@@ -146,8 +146,8 @@ void TFormCavetoPas::AddNewValues()
         if (NuevoValor[which] != QLatin1String("S"))
             continue;
         QComboBox *combo = m_valueFields[which].field;
-        const QString value = caveto::padRight(combo->currentText(), caveto::fieldWidth(
-            caveto::valueListField(static_cast<caveto::ValueList>(which))));
+        const QString value = caveto::padRight(combo->currentText(),
+            caveto::fieldWidth(caveto::valueListField(static_cast<caveto::ValueList>(which))));
         const QSignalBlocker block(combo);
         const QString typed = combo->currentText();
         if (which <= 1) {
@@ -178,8 +178,8 @@ void TFormCavetoPas::UpdateRecordCounter()
 QString TFormCavetoPas::newNotesName() const
 {
     const caveto::ClockValues &c = caveto::program().clock;
-    QString name = caveto::makeNotesName(c.day, c.month, c.year, c.hour, c.minute, c.second,
-                                         c.millisecond);
+    QString name
+        = caveto::makeNotesName(c.day, c.month, c.year, c.hour, c.minute, c.second, c.millisecond);
     // The digits of the clock are ambiguous (1-12 and 11-2 read alike), so a
     // name already used by a record or by a notes file moves on to the next.
     QSet<QString> used;
@@ -273,16 +273,16 @@ bool TFormCavetoPas::runModify()
     // The record the fields show, even when the list's selection has moved.
     const int row = m_shownRow;
     if (row < 0 || row >= EditorFichero.count()) {
-        caveto::showMessage(QStringLiteral("Caveto Error."),
-                            QStringLiteral("No hay datos seleccionados"), this);
+        caveto::showMessage(
+            QStringLiteral("Caveto Error."), QStringLiteral("No hay datos seleccionados"), this);
         Csalida->setFocus();
         return false;
     }
     BuildRecordLine();
     if (caveto::trimBlanks(Linea->text()) == caveto::trimBlanks(W_Linea->text())) {
-        caveto::showMessage(
-            QStringLiteral("Caveto Aviso."),
-            QStringLiteral("No hay datos actualizados en ( Datos del Vino / Cata ), no es necesario Modificar."),
+        caveto::showMessage(QStringLiteral("Caveto Aviso."),
+            QStringLiteral("No hay datos actualizados en ( Datos del Vino / Cata ), no es "
+                           "necesario Modificar."),
             this);
         Csalida->setFocus();
         return false;
@@ -321,8 +321,8 @@ bool TFormCavetoPas::runModify()
 void TFormCavetoPas::BBajaClick()
 {
     if (!recordSelected()) {
-        caveto::showMessage(QStringLiteral("Caveto Error."),
-                            QStringLiteral("No hay datos seleccionados"), this);
+        caveto::showMessage(
+            QStringLiteral("Caveto Error."), QStringLiteral("No hay datos seleccionados"), this);
         Csalida->setFocus();
         return;
     }

@@ -4,7 +4,8 @@ namespace caveto {
 
 namespace {
 
-struct RawField {
+struct RawField
+{
     const char *name;
     int width;
     char pad;
@@ -12,45 +13,75 @@ struct RawField {
 };
 
 constexpr RawField kRaw[kFieldCount] = {
-    {"NombreVino", 30, ' ', true},  {"Cosecha", 4, ' ', true},
-    {"DenoOrigen", 30, ' ', true},  {"Vino", 30, ' ', true},
-    {"TipoVino", 30, ' ', true},    {"Bodega", 30, ' ', false},
-    {"FCompraDD", 2, ' ', false},   {"FCompraMM", 2, ' ', false},
-    {"FCompraYY", 4, ' ', false},   {"Precio", 7, ' ', false},
-    {"NumBotellas", 7, ' ', false}, {"Estante", 15, ' ', false},
-    {"Grados", 5, ' ', false},      {"TempeINI", 2, ' ', false},
-    {"TempeFin", 2, ' ', false},    {"Consumo", 20, ' ', false},
-    {"TipoUva1", 30, ' ', false},   {"Porcen1", 3, ' ', false},
-    {"TipoUva2", 30, ' ', false},   {"Porcen2", 3, ' ', false},
-    {"TipoUva3", 30, ' ', false},   {"Porcen3", 3, ' ', false},
-    {"TipoUva4", 30, ' ', false},   {"Porcen4", 3, ' ', false},
-    {"Catador", 30, ' ', false},    {"FCataDD", 2, ' ', false},
-    {"FCataMM", 2, ' ', false},     {"FCataYY", 4, ' ', false},
-    {"HoraIni", 2, ' ', false},     {"HoraFin", 2, ' ', false},
-    {"Botella", 20, ' ', false},    {"Tapon", 20, ' ', false},
-    {"Capsula", 20, ' ', false},    {"Fermentacion", 20, ' ', false},
-    {"Barrica", 20, ' ', false},    {"Limpieza", 20, ' ', false},
-    {"Color", 20, ' ', false},      {"Intensidad", 20, ' ', false},
-    {"Viscosidad", 20, ' ', false}, {"CaliVista", 10, ' ', false},
-    {"EFichero", 16, '0', false},   {"Aroma1", 20, ' ', false},
-    {"Aroma2", 20, ' ', false},     {"Aroma3", 20, ' ', false},
-    {"Aroma4", 20, ' ', false},     {"Afrutado", 20, ' ', false},
-    {"Bouquet", 20, ' ', false},    {"CaliOlfato", 10, ' ', false},
-    {"Dulzor", 20, ' ', false},     {"Tanino", 20, ' ', false},
-    {"Cuerpo", 20, ' ', false},     {"Acidez", 20, ' ', false},
-    {"Duracion", 20, ' ', false},   {"Equilibrio", 20, ' ', false},
-    {"CaliGusto", 10, ' ', false},  {"Conjunto1", 20, ' ', false},
-    {"Conjunto2", 20, ' ', false},  {"Conjunto3", 20, ' ', false},
-    {"Conjunto4", 20, ' ', false},  {"CaliConjunto", 10, ' ', false},
-    {"Imagen", 60, ' ', false},
+    { "NombreVino", 30, ' ', true },
+    { "Cosecha", 4, ' ', true },
+    { "DenoOrigen", 30, ' ', true },
+    { "Vino", 30, ' ', true },
+    { "TipoVino", 30, ' ', true },
+    { "Bodega", 30, ' ', false },
+    { "FCompraDD", 2, ' ', false },
+    { "FCompraMM", 2, ' ', false },
+    { "FCompraYY", 4, ' ', false },
+    { "Precio", 7, ' ', false },
+    { "NumBotellas", 7, ' ', false },
+    { "Estante", 15, ' ', false },
+    { "Grados", 5, ' ', false },
+    { "TempeINI", 2, ' ', false },
+    { "TempeFin", 2, ' ', false },
+    { "Consumo", 20, ' ', false },
+    { "TipoUva1", 30, ' ', false },
+    { "Porcen1", 3, ' ', false },
+    { "TipoUva2", 30, ' ', false },
+    { "Porcen2", 3, ' ', false },
+    { "TipoUva3", 30, ' ', false },
+    { "Porcen3", 3, ' ', false },
+    { "TipoUva4", 30, ' ', false },
+    { "Porcen4", 3, ' ', false },
+    { "Catador", 30, ' ', false },
+    { "FCataDD", 2, ' ', false },
+    { "FCataMM", 2, ' ', false },
+    { "FCataYY", 4, ' ', false },
+    { "HoraIni", 2, ' ', false },
+    { "HoraFin", 2, ' ', false },
+    { "Botella", 20, ' ', false },
+    { "Tapon", 20, ' ', false },
+    { "Capsula", 20, ' ', false },
+    { "Fermentacion", 20, ' ', false },
+    { "Barrica", 20, ' ', false },
+    { "Limpieza", 20, ' ', false },
+    { "Color", 20, ' ', false },
+    { "Intensidad", 20, ' ', false },
+    { "Viscosidad", 20, ' ', false },
+    { "CaliVista", 10, ' ', false },
+    { "EFichero", 16, '0', false },
+    { "Aroma1", 20, ' ', false },
+    { "Aroma2", 20, ' ', false },
+    { "Aroma3", 20, ' ', false },
+    { "Aroma4", 20, ' ', false },
+    { "Afrutado", 20, ' ', false },
+    { "Bouquet", 20, ' ', false },
+    { "CaliOlfato", 10, ' ', false },
+    { "Dulzor", 20, ' ', false },
+    { "Tanino", 20, ' ', false },
+    { "Cuerpo", 20, ' ', false },
+    { "Acidez", 20, ' ', false },
+    { "Duracion", 20, ' ', false },
+    { "Equilibrio", 20, ' ', false },
+    { "CaliGusto", 10, ' ', false },
+    { "Conjunto1", 20, ' ', false },
+    { "Conjunto2", 20, ' ', false },
+    { "Conjunto3", 20, ' ', false },
+    { "Conjunto4", 20, ' ', false },
+    { "CaliConjunto", 10, ' ', false },
+    { "Imagen", 60, ' ', false },
 };
 
 std::array<FieldSpec, kFieldCount> buildLayout()
 {
-    std::array<FieldSpec, kFieldCount> layout{};
+    std::array<FieldSpec, kFieldCount> layout {};
     int column = 1;
     for (int i = 0; i < kFieldCount; ++i) {
-        layout[i] = {kRaw[i].name, column, kRaw[i].width, kRaw[i].pad, kRaw[i].separatorAfter};
+        layout[i] = { kRaw[i].name, column, kRaw[i].width, kRaw[i].pad, kRaw[i].separatorAfter };
         column += kRaw[i].width + (kRaw[i].separatorAfter ? 1 : 0);
     }
     return layout;
@@ -156,11 +187,11 @@ QString CellarRecord::buildLine() const
     return line;
 }
 
-QString makeNotesName(int day, int month, int year, int hour, int minute, int second,
-                      int millisecond)
+QString makeNotesName(
+    int day, int month, int year, int hour, int minute, int second, int millisecond)
 {
     QString name;
-    for (int part : {day, month, year, hour, minute, second, millisecond})
+    for (int part : { day, month, year, hour, minute, second, millisecond })
         name += QString::number(part);
     return padRight(name, kNotesNameLength, QLatin1Char('0')).left(kNotesNameLength);
 }

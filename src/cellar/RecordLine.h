@@ -10,17 +10,66 @@
 namespace caveto {
 
 enum class Field : int {
-    NombreVino, Cosecha, DenoOrigen, Vino, TipoVino, Bodega,
-    FCompraDD, FCompraMM, FCompraYY, Precio, NumBotellas, Estante, Grados,
-    TempeINI, TempeFin, Consumo,
-    TipoUva1, Porcen1, TipoUva2, Porcen2, TipoUva3, Porcen3, TipoUva4, Porcen4,
-    Catador, FCataDD, FCataMM, FCataYY, HoraIni, HoraFin,
-    Botella, Tapon, Capsula, Fermentacion, Barrica,
-    Limpieza, Color, Intensidad, Viscosidad, CaliVista,
+    NombreVino,
+    Cosecha,
+    DenoOrigen,
+    Vino,
+    TipoVino,
+    Bodega,
+    FCompraDD,
+    FCompraMM,
+    FCompraYY,
+    Precio,
+    NumBotellas,
+    Estante,
+    Grados,
+    TempeINI,
+    TempeFin,
+    Consumo,
+    TipoUva1,
+    Porcen1,
+    TipoUva2,
+    Porcen2,
+    TipoUva3,
+    Porcen3,
+    TipoUva4,
+    Porcen4,
+    Catador,
+    FCataDD,
+    FCataMM,
+    FCataYY,
+    HoraIni,
+    HoraFin,
+    Botella,
+    Tapon,
+    Capsula,
+    Fermentacion,
+    Barrica,
+    Limpieza,
+    Color,
+    Intensidad,
+    Viscosidad,
+    CaliVista,
     EFichero,
-    Aroma1, Aroma2, Aroma3, Aroma4, Afrutado, Bouquet, CaliOlfato,
-    Dulzor, Tanino, Cuerpo, Acidez, Duracion, Equilibrio, CaliGusto,
-    Conjunto1, Conjunto2, Conjunto3, Conjunto4, CaliConjunto,
+    Aroma1,
+    Aroma2,
+    Aroma3,
+    Aroma4,
+    Afrutado,
+    Bouquet,
+    CaliOlfato,
+    Dulzor,
+    Tanino,
+    Cuerpo,
+    Acidez,
+    Duracion,
+    Equilibrio,
+    CaliGusto,
+    Conjunto1,
+    Conjunto2,
+    Conjunto3,
+    Conjunto4,
+    CaliConjunto,
     Imagen,
 };
 
@@ -28,19 +77,29 @@ constexpr int kFieldCount = 61;
 constexpr int kRecordLength = 1015;
 constexpr int kNotesNameLength = 16;
 
-struct FieldSpec {
-    const char *name;  // the control that edits it
-    int column;        // first column, counted from 1
+struct FieldSpec
+{
+    const char *name; // the control that edits it
+    int column; // first column, counted from 1
     int width;
-    char pad;          // ' ' or, for the notes name, '0'
+    char pad; // ' ' or, for the notes name, '0'
     bool separatorAfter;
 };
 
 const std::array<FieldSpec, kFieldCount> &recordLayout();
 const FieldSpec &fieldSpec(Field f);
-inline int fieldWidth(Field f) { return fieldSpec(f).width; }
-inline int fieldColumn(Field f) { return fieldSpec(f).column; }
-inline const char *fieldName(Field f) { return fieldSpec(f).name; }
+inline int fieldWidth(Field f)
+{
+    return fieldSpec(f).width;
+}
+inline int fieldColumn(Field f)
+{
+    return fieldSpec(f).column;
+}
+inline const char *fieldName(Field f)
+{
+    return fieldSpec(f).name;
+}
 // Field by its name, or -1.
 int fieldIndex(QStringView name);
 
@@ -88,8 +147,8 @@ private:
 
 // A notes name from the clock: day, month, year, hour, minute, second and
 // millisecond without leading zeros, filled with "0" to 16 and cut to 16.
-QString makeNotesName(int day, int month, int year, int hour, int minute, int second,
-                      int millisecond);
+QString makeNotesName(
+    int day, int month, int year, int hour, int minute, int second, int millisecond);
 
 // The next notes name after `name` in the same 16-digit form (used when the
 // clock-made name is already taken).

@@ -38,7 +38,7 @@ int computeWeight(char16_t u)
 const std::array<int, kTableSize> &weightTable()
 {
     static const std::array<int, kTableSize> table = [] {
-        std::array<int, kTableSize> t{};
+        std::array<int, kTableSize> t {};
         for (int i = 0; i < kTableSize; ++i)
             t[i] = computeWeight(static_cast<char16_t>(i));
         return t;
@@ -92,7 +92,7 @@ int compareRecordText(QStringView a, QStringView b)
 void sortRecordText(QStringList &items)
 {
     std::stable_sort(items.begin(), items.end(),
-                     [](const QString &x, const QString &y) { return compareRecordText(x, y) < 0; });
+        [](const QString &x, const QString &y) { return compareRecordText(x, y) < 0; });
 }
 
 QString foldCase(QStringView text)

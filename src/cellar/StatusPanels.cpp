@@ -5,7 +5,8 @@
 namespace caveto {
 
 StatusPanels::StatusPanels(const QList<int> &widths, QWidget *parent)
-    : QWidget(parent), m_widths(widths)
+    : QWidget(parent)
+    , m_widths(widths)
 {
     for (int i = 0; i < widths.size(); ++i) {
         auto *label = new QLabel(this);

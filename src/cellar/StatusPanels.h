@@ -14,10 +14,8 @@ class StatusPanels : public QWidget
 public:
     StatusPanels(const QList<int> &widths, QWidget *parent = nullptr);
 
-    int panelCount() const { return int(m_panels.size()); }
     QString panelText(int index) const;
     void setPanelText(int index, const QString &text);
-    QLabel *panel(int index) const { return m_panels.value(index); }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -24,7 +24,8 @@ public:
     // One panel: the record field it shows, its label and where it stands
     // (x, width; every panel sits on one line under its label, `row` lines
     // down).
-    struct Slot {
+    struct Slot
+    {
         caveto::Field field;
         const char *label;
         int x;

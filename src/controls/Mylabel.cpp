@@ -164,8 +164,8 @@ void TmyLabel3d::endTracking()
 }
 
 TmyLabel3d *make3dLabel(QWidget *parent, const QString &name, const QString &caption,
-                        const QFont &font, const QColor &colour, TmyLabel3d::T3DEffect effect,
-                        Qt::Alignment alignment, const QRect &geometry)
+    const QFont &font, const QColor &colour, TmyLabel3d::T3DEffect effect, Qt::Alignment alignment,
+    const QRect &geometry)
 {
     auto *label = new TmyLabel3d(caption, parent);
     label->setObjectName(name);

@@ -89,5 +89,5 @@ using enum TmyLabel3d::T3DEffect;
 // A 3-D caption as the windows place them: font, colour, effect, alignment
 // and geometry in one call.
 TmyLabel3d *make3dLabel(QWidget *parent, const QString &name, const QString &caption,
-                        const QFont &font, const QColor &colour, TmyLabel3d::T3DEffect effect,
-                        Qt::Alignment alignment, const QRect &geometry);
+    const QFont &font, const QColor &colour, TmyLabel3d::T3DEffect effect, Qt::Alignment alignment,
+    const QRect &geometry);

@@ -6,7 +6,8 @@
 #include <QKeyEvent>
 #include <QLocale>
 
-TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent)
+TNumEdit::TNumEdit(QWidget *parent)
+    : QLineEdit(parent)
 {
     // Pasted text is not held to the number rules, but nothing that a record
     // cannot store gets in.
@@ -56,7 +57,6 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
     const caveto::NumericKeyResult result = caveto::filterNumericKey(key, text(), format);
     if (result.clearField)
         clear();
-    emit KeyPress(result.key);
     if (!result.accepted() || key.unicode() == caveto::kEscape) {
         // Nothing to insert; an escape must not close the window either.
         event->accept();

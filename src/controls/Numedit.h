@@ -23,10 +23,6 @@ public:
     bool Negative() const { return m_negative; }
     void setNegative(bool on) { m_negative = on; }
 
-signals:
-    // Every typed character after filtering (a refused one arrives as code 15).
-    void KeyPress(QChar key);
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -16,15 +16,15 @@ inline int toTColor(const QColor &c)
 }
 
 namespace colors {
-constexpr int CampoNormal = 14218750;   // entry fields and texts (254,245,216)
-constexpr int CampoAviso = 9359101;     // a field that needs attention (253,206,142)
-constexpr int Titulo = 5782047;         // title panels (31,58,88)
-constexpr int Cabecera = 6776679;       // heading panels (103,103,103)
-constexpr int Granate = 0x000080;       // maroon rating panels (128,0,0)
-constexpr int Navy = 0x800000;          // (0,0,128)
-constexpr int Silver = 0xC0C0C0;        // (192,192,192)
-constexpr int Lime = 0x00FF00;          // 65280, green
-constexpr int Red = 0x0000FF;           // 255, red
+constexpr int CampoNormal = 14218750; // entry fields and texts (254,245,216)
+constexpr int CampoAviso = 9359101; // a field that needs attention (253,206,142)
+constexpr int Titulo = 5782047; // title panels (31,58,88)
+constexpr int Cabecera = 6776679; // heading panels (103,103,103)
+constexpr int Granate = 0x000080; // maroon rating panels (128,0,0)
+constexpr int Navy = 0x800000; // (0,0,128)
+constexpr int Silver = 0xC0C0C0; // (192,192,192)
+constexpr int Lime = 0x00FF00; // 65280, green
+constexpr int Red = 0x0000FF; // 255, red
 } // namespace colors
 
 } // namespace caveto

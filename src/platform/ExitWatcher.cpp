@@ -14,7 +14,10 @@ bool isRealMove(Qt::FocusReason reason)
 }
 } // namespace
 
-ExitWatcher::ExitWatcher(QObject *parent) : QObject(parent) { }
+ExitWatcher::ExitWatcher(QObject *parent)
+    : QObject(parent)
+{
+}
 
 void ExitWatcher::watch(QWidget *field, std::function<void()> onExit)
 {

@@ -31,7 +31,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Entry {
+    struct Entry
+    {
         std::function<void()> onExit;
         std::function<void()> onEntry;
         bool entered = false;

@@ -56,8 +56,8 @@ void setupFixedForm(QWidget *window, int clientWidth, int clientHeight, bool min
     centerOnScreen(window);
 }
 
-static QLabel *colouredPanel(QWidget *parent, const QString &name, const QString &caption,
-                             int bgr, bool bold)
+static QLabel *colouredPanel(
+    QWidget *parent, const QString &name, const QString &caption, int bgr, bool bold)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
@@ -137,8 +137,8 @@ static QIcon iconFor(const QString &icon)
     return QFile::exists(path) ? QIcon(path) : QIcon();
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        const QString &icon)
+QPushButton *makeButton(
+    QWidget *parent, const QString &name, const QString &caption, const QString &icon)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -147,8 +147,8 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
-QToolButton *makeToolButton(QWidget *parent, const QString &name, const QString &hint,
-                            const QString &icon)
+QToolButton *makeToolButton(
+    QWidget *parent, const QString &name, const QString &hint, const QString &icon)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(name);

@@ -31,10 +31,10 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
 // A bordered container panel.
 QWidget *makeContainer(QWidget *parent, const QString &name);
 // A push button with a picture from :/icons/<icon>.png when there is one.
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                        const QString &icon = QString());
-QToolButton *makeToolButton(QWidget *parent, const QString &name, const QString &hint,
-                            const QString &icon);
+QPushButton *makeButton(
+    QWidget *parent, const QString &name, const QString &caption, const QString &icon = QString());
+QToolButton *makeToolButton(
+    QWidget *parent, const QString &name, const QString &hint, const QString &icon);
 
 // A panel disabled only to show a record must stay readable: the standard
 // disabled grey vanishes on silver.

@@ -6,8 +6,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QWidget>
 #include <QTimer>
+#include <QWidget>
 
 namespace caveto {
 
@@ -71,13 +71,13 @@ void showMessage(const QString &title, const QString &text, QWidget *parent)
 {
     const bool interrupted = insideMousePress();
     if (g_script) {
-        g_script->messages.append({title, text});
+        g_script->messages.append({ title, text });
     } else {
         QPointer<QWidget> previous = QApplication::activeWindow();
         if (!previous && parent)
             previous = parent->window();
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
-                        parent ? parent : previous.data());
+        QMessageBox box(
+            QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent ? parent : previous.data());
         box.setObjectName(QStringLiteral("MessageBox"));
         box.exec();
         // The window the message interrupted is active again, so the focus
@@ -132,14 +132,9 @@ DialogScript::~DialogScript()
         g_script = nullptr;
 }
 
-DialogScript *DialogScript::current()
-{
-    return g_script;
-}
-
 void DialogScript::onNext(const QString &className, Action action)
 {
-    m_queue.append({className, std::move(action)});
+    m_queue.append({ className, std::move(action) });
 }
 
 void DialogScript::clickNext(const QString &className, const QString &buttonName)

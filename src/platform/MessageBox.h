@@ -18,7 +18,8 @@ void showMessage(const QString &title, const QString &text, QWidget *parent = nu
 // Shows a modal window and returns its exec() result.
 int execModal(QDialog *dialog);
 
-struct ShownMessage {
+struct ShownMessage
+{
     QString title;
     QString text;
 };
@@ -37,16 +38,14 @@ public:
     DialogScript(const DialogScript &) = delete;
     DialogScript &operator=(const DialogScript &) = delete;
 
-    static DialogScript *current();
-
     // Queues an action for the next modal window of that class.
     void onNext(const QString &className, Action action);
     // Queues a click on the button with that objectName in the next window of that class.
     void clickNext(const QString &className, const QString &buttonName);
 
-    QList<ShownMessage> messages;     // every message box, in order
-    QStringList opened;               // class names of the modal windows shown
-    QStringList unexpected;           // modal windows that had no queued action
+    QList<ShownMessage> messages; // every message box, in order
+    QStringList opened; // class names of the modal windows shown
+    QStringList unexpected; // modal windows that had no queued action
     int pendingActions() const;
 
     // Returns the messages recorded so far and forgets them.

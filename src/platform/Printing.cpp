@@ -35,7 +35,7 @@ void PrintScript::cancelNext()
 }
 
 bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation, QWidget *parent,
-                   const QString &jobTitle)
+    const QString &jobTitle)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(orientation);
@@ -44,9 +44,8 @@ bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation
     if (g_printScript) {
         ++g_printScript->dialogs;
         g_printScript->orientations.append(printer.pageLayout().orientation());
-        const QString answer = g_printScript->m_answers.isEmpty()
-            ? QString()
-            : g_printScript->m_answers.takeFirst();
+        const QString answer
+            = g_printScript->m_answers.isEmpty() ? QString() : g_printScript->m_answers.takeFirst();
         if (answer.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -64,8 +63,8 @@ bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
         && !QFileInfo::exists(printer.outputFileName())) {
         showMessage(QStringLiteral("Caveto Error."),
-                    QStringLiteral("No se pudo imprimir en el fichero %1").arg(printer.outputFileName()),
-                    parent);
+            QStringLiteral("No se pudo imprimir en el fichero %1").arg(printer.outputFileName()),
+            parent);
         return false;
     }
     return true;

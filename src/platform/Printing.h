@@ -20,8 +20,8 @@ namespace caveto {
 // Shows the print dialog and, when the user confirms, prints `document`.
 // Returns false when the dialog was cancelled or the printer failed; a
 // failure is reported with a message box (title "Caveto Error.").
-bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation,
-                   QWidget *parent, const QString &jobTitle = QString());
+bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation, QWidget *parent,
+    const QString &jobTitle = QString());
 
 // Test seam.
 class PrintScript
@@ -42,7 +42,8 @@ public:
     QList<QPageLayout::Orientation> orientations;
 
 private:
-    friend bool printDocument(QTextDocument *, QPageLayout::Orientation, QWidget *, const QString &);
+    friend bool printDocument(
+        QTextDocument *, QPageLayout::Orientation, QWidget *, const QString &);
     QStringList m_answers; // a file name, or empty for a cancel
 };
 

@@ -1,7 +1,7 @@
 #include "platform/RichEdit.h"
 
-#include "platform/Rtf.h"
 #include "platform/FileIO.h"
+#include "platform/Rtf.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -12,8 +12,7 @@ class TFormCataConjunto : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataConjunto(
-        TFormCavetoPas *main, QWidget *parent = nullptr);
+    explicit TFormCataConjunto(TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *PConjunto = nullptr;
     QWidget *PDatosConjunto = nullptr;

@@ -19,8 +19,7 @@ class TFormCataGen : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataGen(
-        TFormCavetoPas *main, QWidget *parent = nullptr);
+    explicit TFormCataGen(TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *PDatos = nullptr;
     QWidget *PDatosGen = nullptr;

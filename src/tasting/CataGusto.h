@@ -12,8 +12,7 @@ class TFormCataGusto : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataGusto(
-        TFormCavetoPas *main, QWidget *parent = nullptr);
+    explicit TFormCataGusto(TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *PGusto = nullptr;
     QWidget *PDatosGusto = nullptr;

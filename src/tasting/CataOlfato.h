@@ -12,8 +12,7 @@ class TFormCataOlfato : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataOlfato(
-        TFormCavetoPas *main, QWidget *parent = nullptr);
+    explicit TFormCataOlfato(TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *POlfato = nullptr;
     QWidget *PDatosOlfato = nullptr;

@@ -12,8 +12,7 @@ class TFormCataVista : public TTastingForm
     Q_OBJECT
 
 public:
-    explicit TFormCataVista(
-        TFormCavetoPas *main, QWidget *parent = nullptr);
+    explicit TFormCataVista(TFormCavetoPas *main, QWidget *parent = nullptr);
 
     QLabel *PVista = nullptr;
     QWidget *PDatosVista = nullptr;

@@ -71,11 +71,10 @@ TTastingForm::TTastingForm(TFormCavetoPas *main, QWidget *parent, const QString 
     LOpcion = caveto::makeHeadingPanel(this, QStringLiteral("LOpcion"), QString());
     LOpcion->setGeometry(kMargin + 404, kTitleTop, inner - 404, kTitleHeight);
 
-    PDatosGenCab = new TWineHeader(this, { { Field::NombreVino, "Nombre del Vino", 6, 190 },
-                                             { Field::Cosecha, "Año", 202, 44 },
-                                             { Field::DenoOrigen, "Denominación de Origen", 252, 150 },
-                                             { Field::Vino, "Vino", 408, 95 },
-                                             { Field::TipoVino, "Tipo", 509, 92 } });
+    PDatosGenCab = new TWineHeader(this,
+        { { Field::NombreVino, "Nombre del Vino", 6, 190 }, { Field::Cosecha, "Año", 202, 44 },
+            { Field::DenoOrigen, "Denominación de Origen", 252, 150 },
+            { Field::Vino, "Vino", 408, 95 }, { Field::TipoVino, "Tipo", 509, 92 } });
     PDatosGenCab->setGeometry(kMargin, kHeaderTop, inner, kHeaderHeight);
     PNombreVino = PDatosGenCab->PNombreVino;
     PCosecha = PDatosGenCab->PCosecha;

@@ -34,7 +34,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Datos"))));
 
         // Escape too.
-        script.onNext(QStringLiteral("TFormInicio"), [](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); });
+        script.onNext(
+            QStringLiteral("TFormInicio"), [](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); });
         QCOMPARE(caveto::runProgram(*qApp), 1);
     }
 
@@ -88,9 +89,9 @@ private slots:
             CavetoFixture f;
             QDir().mkpath(f.dir.filePath(QStringLiteral("ApliGraf")));
             QVERIFY(QFile::copy(QStringLiteral(CAVETO_APLIGRAF_DIR "/Caveto3.gif"),
-                                f.dir.filePath(QStringLiteral("ApliGraf/Caveto3.gif"))));
+                f.dir.filePath(QStringLiteral("ApliGraf/Caveto3.gif"))));
             QVERIFY(QFile::copy(QStringLiteral(CAVETO_APLIGRAF_DIR "/CopasDeVino2.gif"),
-                                f.dir.filePath(QStringLiteral("ApliGraf/CopasDeVino2.gif"))));
+                f.dir.filePath(QStringLiteral("ApliGraf/CopasDeVino2.gif"))));
             f.script->onNext(QStringLiteral("TFormInicio"), [](QDialog *d) {
                 auto *splash = static_cast<TFormInicio *>(d);
                 QVERIFY(splash->GIFImage1);
@@ -112,14 +113,14 @@ private slots:
         QCOMPARE(caveto::clockDateText(QDate(2026, 12, 5)), QStringLiteral("5-12-2026"));
         QCOMPARE(caveto::clockDateText(QDate(2026, 1, 15)), QStringLiteral("15-1-2026"));
         const QTime t(9, 7, 3);
-        for (const QLocale &locale : {QLocale(QLocale::Spanish, QLocale::Spain),
-                                      QLocale(QLocale::English, QLocale::UnitedStates),
-                                      QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+        for (const QLocale &locale : { QLocale(QLocale::Spanish, QLocale::Spain),
+                 QLocale(QLocale::English, QLocale::UnitedStates),
+                 QLocale(QLocale::German, QLocale::Germany), QLocale::c() }) {
             const QString text = caveto::clockTimeText(t, locale);
             QVERIFY2(text.contains(QStringLiteral("07:03")), qPrintable(text));
             QVERIFY2(!text.contains(QLatin1Char('(')) && !text.contains(QStringLiteral("CET"))
-                         && !text.contains(QStringLiteral("UTC")) && !text.endsWith(QLatin1Char(' ')),
-                     qPrintable(text));
+                    && !text.contains(QStringLiteral("UTC")) && !text.endsWith(QLatin1Char(' ')),
+                qPrintable(text));
         }
     }
 

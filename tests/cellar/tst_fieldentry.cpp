@@ -101,7 +101,8 @@ private slots:
     void everyDateExitChecksTheDay_data()
     {
         QTest::addColumn<QString>("field");
-        for (const char *name : {"FCompraDD", "FCompraMM", "FCompraYY", "Precio", "Grados", "TempeINI", "TempeFin"})
+        for (const char *name :
+            { "FCompraDD", "FCompraMM", "FCompraYY", "Precio", "Grados", "TempeINI", "TempeFin" })
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
@@ -233,7 +234,7 @@ private slots:
 
     void grapeListsOfferTheVarieties()
     {
-        for (QComboBox *grape : {w->TipoUva1, w->TipoUva2, w->TipoUva3, w->TipoUva4}) {
+        for (QComboBox *grape : { w->TipoUva1, w->TipoUva2, w->TipoUva3, w->TipoUva4 }) {
             QCOMPARE(grape->count(), 83);
             QCOMPARE(grape->itemText(0), QString::fromUtf8("Albariño"));
             QCOMPARE(grape->itemText(82), QStringLiteral("Zinfandel"));

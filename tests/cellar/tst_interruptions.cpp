@@ -22,7 +22,7 @@ using caveto::Field;
 namespace {
 
 QString record(const QString &name, const QString &year, const QString &deno,
-               const QString &bottles = QStringLiteral("6"))
+    const QString &bottles = QStringLiteral("6"))
 {
     caveto::CellarRecord r;
     r[Field::NombreVino] = name;
@@ -41,10 +41,10 @@ QString record(const QString &name, const QString &year, const QString &deno,
 // Starts with two wines and real dialogs from then on.
 void startWithTwoWines(CavetoFixture &f)
 {
-    f.writeDataFile({record(QStringLiteral("Pago de Carraovejas"), QStringLiteral("2015"),
-                            QStringLiteral("Ribera del Duero"), QStringLiteral("0")),
-                     record(QStringLiteral("Pesquera"), QStringLiteral("2016"),
-                            QStringLiteral("Ribera del Duero"))});
+    f.writeDataFile({ record(QStringLiteral("Pago de Carraovejas"), QStringLiteral("2015"),
+                          QStringLiteral("Ribera del Duero"), QStringLiteral("0")),
+        record(QStringLiteral("Pesquera"), QStringLiteral("2016"),
+            QStringLiteral("Ribera del Duero")) });
     f.start();
     f.script.reset();
 }
@@ -78,7 +78,7 @@ QPair<int, int> inkSpan(const QImage &image, QRect area)
             }
         }
     }
-    return {left, right};
+    return { left, right };
 }
 
 int labelInkLeft(QLabel *label)
@@ -212,7 +212,7 @@ private slots:
         realClick(w->BAlta);
         QCOMPARE(f.fileLines().size(), 3);
         QCOMPARE(caveto::CellarRecord::parse(f.fileLines().last())[Field::FCompraDD],
-                 QStringLiteral("05"));
+            QStringLiteral("05"));
         QVERIFY(robot.unexpected.isEmpty());
     }
 
@@ -248,15 +248,15 @@ private slots:
         pick(w, 1);
 
         ModalRobot robot;
-        robot.keys({Qt::Key_Return});
-        robot.keys({Qt::Key_Escape});
+        robot.keys({ Qt::Key_Return });
+        robot.keys({ Qt::Key_Escape });
         realClick(w->BBaja);
         realClick(w->BBaja);
         QCOMPARE(robot.seen.size(), 2);
         QCOMPARE(f.fileBytes(), before);
         QCOMPARE(w->RespuestaBaja, QStringLiteral("N"));
 
-        robot.keys({Qt::Key_Backtab, Qt::Key_Return});
+        robot.keys({ Qt::Key_Backtab, Qt::Key_Return });
         realClick(w->BBaja);
         QCOMPARE(robot.seen.size(), 3);
         QCOMPARE(f.fileLines().size(), 1);
@@ -282,8 +282,8 @@ private slots:
         realClick(w->BBaja);
         QCOMPARE(f.fileLines().size(), 1);
         QTRY_VERIFY(!w->BBaja->isEnabled());
-        for (QPushButton *b : {w->BDatos, w->BVista, w->BOlfato, w->BGusto, w->BConjunto,
-                               w->BEditor, w->BImagen})
+        for (QPushButton *b :
+            { w->BDatos, w->BVista, w->BOlfato, w->BGusto, w->BConjunto, w->BEditor, w->BImagen })
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
         QCOMPARE(w->NumBotellas->text(), QString());
         QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoNormal);
@@ -314,7 +314,8 @@ private slots:
         const int denoLeft = inkFromColumn(closed, origin, mid, 37);
         QVERIFY(nameLeft > 0 && yearLeft > 0 && denoLeft > 0);
         const int listX = w->Csalida->mapTo(w, QPoint(0, 0)).x();
-        auto heading = [w](const char *name) { return w->findChild<QLabel *>(QLatin1String(name)); };
+        auto heading
+            = [w](const char *name) { return w->findChild<QLabel *>(QLatin1String(name)); };
         QVERIFY(qAbs(labelInkLeft(heading("LNombreDelVino")) - (listX + nameLeft)) <= 2);
         QVERIFY(qAbs(labelInkLeft(heading("LAno")) - (listX + yearLeft)) <= 2);
         QVERIFY(qAbs(labelInkLeft(heading("LDenominacion")) - (listX + denoLeft)) <= 2);
@@ -330,8 +331,8 @@ private slots:
         QVERIFY(qAbs(openLeft - w->Csalida->mapToGlobal(QPoint(nameLeft, 0)).x()) <= 1);
         // Column 68 onwards ("Tinto") is not shown, not even its first letter.
         QVERIFY(row.second > row.first + qRound(40 * column));
-        const QRect beyond(row.first + qRound(66 * column) + 1, firstRow.top(), open.width(),
-                           firstRow.height());
+        const QRect beyond(
+            row.first + qRound(66 * column) + 1, firstRow.top(), open.width(), firstRow.height());
         QCOMPARE(inkSpan(open, beyond).first, -1);
         w->Csalida->hidePopup();
     }

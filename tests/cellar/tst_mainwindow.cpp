@@ -20,7 +20,7 @@ using caveto::Field;
 namespace {
 
 QString line(const QString &name, const QString &year, const QString &deno,
-             const QString &notes = QString(), const QString &price = QString())
+    const QString &notes = QString(), const QString &price = QString())
 {
     caveto::CellarRecord r;
     r[Field::NombreVino] = name;
@@ -57,10 +57,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
     void firstStartCreatesTheRecordFile()
     {
@@ -72,20 +69,23 @@ private slots:
         QCOMPARE(f.fileLines(), QStringList());
         QCOMPARE(w->PContReg->text(), QStringLiteral("0"));
         QCOMPARE(w->StatusBar1->panelText(0), QStringLiteral("Caveto 2.5  ( Morvent Software )"));
-        QCOMPARE(w->StatusBar1->panelText(1), QStringLiteral("Libro de Bodega   /   Cata de Vinos"));
+        QCOMPARE(
+            w->StatusBar1->panelText(1), QStringLiteral("Libro de Bodega   /   Cata de Vinos"));
         QCOMPARE(w->StatusBar1->panelText(4), QStringLiteral("Registros ..  0"));
         const QDate today = QDate::currentDate();
         QCOMPARE(w->StatusBar1->panelText(3),
-                 QStringLiteral("%1-%2-%3").arg(today.day()).arg(today.month()).arg(today.year()));
+            QStringLiteral("%1-%2-%3").arg(today.day()).arg(today.month()).arg(today.year()));
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{1,2}:\\d{2}:\\d{2}$"))
-                    .match(w->StatusBar1->panelText(2)).hasMatch());
-        for (QLabel *counter : {w->LContDenominacion, w->LContVino, w->LContTipo, w->LContEstante})
+                    .match(w->StatusBar1->panelText(2))
+                    .hasMatch());
+        for (QLabel *counter :
+            { w->LContDenominacion, w->LContVino, w->LContTipo, w->LContEstante })
             QCOMPARE(counter->text(), QStringLiteral("0"));
         QCOMPARE(w->centralWidget()->size(), QSize(683, 371));
         // Menu state.
         QVERIFY(w->PTeclasMenu->isVisible());
         QCOMPARE(w->PTeclasMenu->geometry(), QRect(132, 8, 422, 296));
-        for (QWidget *hidden : {w->PBotones, w->PCSalida, w->PDatos, w->PTeclasCata, w->PTeclas})
+        for (QWidget *hidden : { w->PBotones, w->PCSalida, w->PDatos, w->PTeclasCata, w->PTeclas })
             QVERIFY(!hidden->isVisible());
         QVERIFY(w->ModoActual.isEmpty());
         QVERIFY(!w->Nada);
@@ -105,7 +105,7 @@ private slots:
         CavetoFixture f;
         f.start();
         TFormCavetoPas *w = f.window.get();
-        for (QToolButton *b : {w->BMenuBaja, w->BMenuModi, w->BMenuCons}) {
+        for (QToolButton *b : { w->BMenuBaja, w->BMenuModi, w->BMenuCons }) {
             QTest::mouseClick(b, Qt::LeftButton);
             const auto shown = f.messages();
             QCOMPARE(shown.size(), 1);
@@ -121,23 +121,26 @@ private slots:
     void modesWithRecords()
     {
         CavetoFixture f;
-        f.writeDataFile({line(QStringLiteral("Pesquera"), QStringLiteral("2016"), QStringLiteral("Ribera del Duero")),
-                         line(QStringLiteral("Alión"), QStringLiteral("2015"), QStringLiteral("Ribera del Duero"))});
+        f.writeDataFile({ line(QStringLiteral("Pesquera"), QStringLiteral("2016"),
+                              QStringLiteral("Ribera del Duero")),
+            line(QStringLiteral("Alión"), QStringLiteral("2015"),
+                QStringLiteral("Ribera del Duero")) });
         f.start();
         TFormCavetoPas *w = f.window.get();
         QCOMPARE(w->PContReg->text(), QStringLiteral("2"));
         QCOMPARE(w->LContDenominacion->text(), QStringLiteral("1"));
 
-        struct Mode {
+        struct Mode
+        {
             QToolButton *button;
             const char *mode;
             const char *caption;
             QPushButton *command;
             bool dataEnabled;
         };
-        const Mode modes[] = {{w->BMenuBaja, "BAJA", "Baja", w->BBaja, false},
-                              {w->BMenuModi, "MODI", "Modificación", w->BModifica, true},
-                              {w->BMenuCons, "CONS", "Consulta", nullptr, false}};
+        const Mode modes[] = { { w->BMenuBaja, "BAJA", "Baja", w->BBaja, false },
+            { w->BMenuModi, "MODI", "Modificación", w->BModifica, true },
+            { w->BMenuCons, "CONS", "Consulta", nullptr, false } };
         for (const Mode &m : modes) {
             QTest::mouseClick(m.button, Qt::LeftButton);
             QCOMPARE(w->ModoActual, QString::fromLatin1(m.mode));
@@ -149,7 +152,7 @@ private slots:
             QCOMPARE(w->PDatos->isEnabled(), m.dataEnabled);
             QVERIFY(w->BBuscar->isVisible());
             QVERIFY(!w->PLibroBodega->isVisible());
-            for (QPushButton *c : {w->BAlta, w->BBaja, w->BModifica})
+            for (QPushButton *c : { w->BAlta, w->BBaja, w->BModifica })
                 QCOMPARE(c->isVisible(), c == m.command);
             if (m.command)
                 QCOMPARE(m.command->x(), 478);
@@ -216,18 +219,21 @@ private slots:
         const QString notes = lines[0].mid(589, 16);
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{16}$")).match(notes).hasMatch());
         const QDate today = QDate::currentDate();
-        QVERIFY(notes.startsWith(QStringLiteral("%1%2%3").arg(today.day()).arg(today.month()).arg(today.year())));
-        QCOMPARE(lines[0], minimalLine(QStringLiteral("Viña Ardanza"), QStringLiteral("2015"),
-                                       QStringLiteral("Rioja"), notes));
+        QVERIFY(notes.startsWith(
+            QStringLiteral("%1%2%3").arg(today.day()).arg(today.month()).arg(today.year())));
+        QCOMPARE(lines[0],
+            minimalLine(QStringLiteral("Viña Ardanza"), QStringLiteral("2015"),
+                QStringLiteral("Rioja"), notes));
         QCOMPARE(w->PContReg->text(), QStringLiteral("1"));
         QCOMPARE(w->StatusBar1->panelText(4), QStringLiteral("Registros ..  1"));
         QCOMPARE(w->Csalida->count(), 1);
         QCOMPARE(w->Csalida->currentIndex(), -1);
         // The new values joined their lists.
-        QCOMPARE(w->valueList(0), QStringList{QStringLiteral("Rioja").leftJustified(30)});
-        QCOMPARE(w->valueList(1), QStringList{QStringLiteral("Sin Datos").leftJustified(30)});
-        QCOMPARE(w->valueList(3), QStringList{QStringLiteral("Sin Datos").leftJustified(15)});
-        for (QLabel *counter : {w->LContDenominacion, w->LContVino, w->LContTipo, w->LContEstante})
+        QCOMPARE(w->valueList(0), QStringList { QStringLiteral("Rioja").leftJustified(30) });
+        QCOMPARE(w->valueList(1), QStringList { QStringLiteral("Sin Datos").leftJustified(30) });
+        QCOMPARE(w->valueList(3), QStringList { QStringLiteral("Sin Datos").leftJustified(15) });
+        for (QLabel *counter :
+            { w->LContDenominacion, w->LContVino, w->LContTipo, w->LContEstante })
             QCOMPARE(counter->text(), QStringLiteral("1"));
         // Ready for the next wine.
         QCOMPARE(w->ModoActual, QStringLiteral("ALTA"));
@@ -358,11 +364,12 @@ private slots:
         CavetoFixture f;
         // 1 December at 10:00 and 11 February at 10:00 read the same digits.
         const QString taken = caveto::makeNotesName(11, 2, 2026, 10, 0, 0, 0);
-        f.writeDataFile({line(QStringLiteral("Antiguo"), QStringLiteral("2001"), QStringLiteral("Toro"), taken)});
+        f.writeDataFile({ line(
+            QStringLiteral("Antiguo"), QStringLiteral("2001"), QStringLiteral("Toro"), taken) });
         f.start();
         TFormCavetoPas *w = f.window.get();
         w->Tpersonal->stop();
-        caveto::program().clock = {10, 0, 0, 0, 2026, 12, 1};
+        caveto::program().clock = { 10, 0, 0, 0, 2026, 12, 1 };
         // A stray notes file also holds the next name.
         QFile stray(f.notesFile(caveto::nextNotesName(taken)));
         QVERIFY(stray.open(QIODevice::WriteOnly));
@@ -381,9 +388,11 @@ private slots:
     void modifyCommand()
     {
         CavetoFixture f;
-        const QString a = line(QStringLiteral("Abadía Retuerta"), QStringLiteral("2012"), QStringLiteral("Castilla y León"), QStringLiteral("1"));
-        const QString b = line(QStringLiteral("Barón de Ley"), QStringLiteral("2010"), QStringLiteral("Rioja"), QStringLiteral("2"));
-        f.writeDataFile({b, a});
+        const QString a = line(QStringLiteral("Abadía Retuerta"), QStringLiteral("2012"),
+            QStringLiteral("Castilla y León"), QStringLiteral("1"));
+        const QString b = line(QStringLiteral("Barón de Ley"), QStringLiteral("2010"),
+            QStringLiteral("Rioja"), QStringLiteral("2"));
+        f.writeDataFile({ b, a });
         f.start();
         TFormCavetoPas *w = f.window.get();
         QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
@@ -400,8 +409,10 @@ private slots:
         auto shown = f.messages();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].title, QStringLiteral("Caveto Aviso."));
-        QCOMPARE(shown[0].text, QStringLiteral("No hay datos actualizados en ( Datos del Vino / Cata ), no es necesario Modificar."));
-        QCOMPARE(f.fileLines(), (QStringList{b, a}));
+        QCOMPARE(shown[0].text,
+            QStringLiteral("No hay datos actualizados en ( Datos del Vino / Cata ), no es "
+                           "necesario Modificar."));
+        QCOMPARE(f.fileLines(), (QStringList { b, a }));
         QVERIFY(w->Csalida->hasFocus());
 
         w->Precio->clear();
@@ -426,9 +437,11 @@ private slots:
     void saveQuestionWhenAnotherRecordIsPicked()
     {
         CavetoFixture f;
-        const QString a = line(QStringLiteral("Aalto"), QStringLiteral("2016"), QStringLiteral("Ribera del Duero"), QStringLiteral("1"), QStringLiteral("40,00"));
-        const QString b = line(QStringLiteral("Bosque"), QStringLiteral("2018"), QStringLiteral("Toro"), QStringLiteral("2"), QStringLiteral("12,00"));
-        f.writeDataFile({a, b});
+        const QString a = line(QStringLiteral("Aalto"), QStringLiteral("2016"),
+            QStringLiteral("Ribera del Duero"), QStringLiteral("1"), QStringLiteral("40,00"));
+        const QString b = line(QStringLiteral("Bosque"), QStringLiteral("2018"),
+            QStringLiteral("Toro"), QStringLiteral("2"), QStringLiteral("12,00"));
+        f.writeDataFile({ a, b });
         f.start();
         TFormCavetoPas *w = f.window.get();
         QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
@@ -440,7 +453,7 @@ private slots:
         QTest::keyClick(w->Csalida, Qt::Key_Down);
         QVERIFY(openedQuestion(f));
         QCOMPARE(w->NombreVino->text(), QStringLiteral("Bosque"));
-        QCOMPARE(f.fileLines(), (QStringList{a, b}));
+        QCOMPARE(f.fileLines(), (QStringList { a, b }));
 
         // "Cancelar": the edits stay, on the record they belong to.
         pickRow(w, 0);
@@ -452,7 +465,7 @@ private slots:
         QCOMPARE(w->NombreVino->text(), QStringLiteral("Aalto"));
         QCOMPARE(w->Csalida->currentIndex(), 0);
         QTRY_VERIFY(w->NombreVino->hasFocus());
-        QCOMPARE(f.fileLines(), (QStringList{a, b}));
+        QCOMPARE(f.fileLines(), (QStringList { a, b }));
 
         // "Si": the edited record is saved (not the picked one) and the
         // picked one is shown.
@@ -469,8 +482,9 @@ private slots:
     void saveQuestionWhenLeavingModify()
     {
         CavetoFixture f;
-        const QString a = line(QStringLiteral("Aalto"), QStringLiteral("2016"), QStringLiteral("Ribera del Duero"), QStringLiteral("1"), QStringLiteral("40,00"));
-        f.writeDataFile({a});
+        const QString a = line(QStringLiteral("Aalto"), QStringLiteral("2016"),
+            QStringLiteral("Ribera del Duero"), QStringLiteral("1"), QStringLiteral("40,00"));
+        f.writeDataFile({ a });
         f.start();
         TFormCavetoPas *w = f.window.get();
         QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
@@ -522,7 +536,8 @@ private slots:
         }
         {
             CavetoFixture f;
-            f.writeDataFile({line(QStringLiteral("Pazo"), QStringLiteral("2020"), QStringLiteral("Rías Baixas"), QStringLiteral("7"))});
+            f.writeDataFile({ line(QStringLiteral("Pazo"), QStringLiteral("2020"),
+                QStringLiteral("Rías Baixas"), QStringLiteral("7")) });
             f.start();
             TFormCavetoPas *w = f.window.get();
             QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
@@ -535,7 +550,8 @@ private slots:
         {
             // Nothing edited: no question.
             CavetoFixture f;
-            f.writeDataFile({line(QStringLiteral("Pazo"), QStringLiteral("2020"), QStringLiteral("Rías Baixas"))});
+            f.writeDataFile({ line(
+                QStringLiteral("Pazo"), QStringLiteral("2020"), QStringLiteral("Rías Baixas")) });
             f.start();
             QTest::mouseClick(f.window->BMenuModi, Qt::LeftButton);
             pickRow(f.window.get(), 0);
@@ -547,10 +563,13 @@ private slots:
     void deleteCommand()
     {
         CavetoFixture f;
-        const QString rioja = line(QStringLiteral("Contino"), QStringLiteral("2014"), QStringLiteral("Rioja"), QStringLiteral("1111"));
-        const QString toro1 = line(QStringLiteral("Numanthia"), QStringLiteral("2012"), QStringLiteral("Toro"), QStringLiteral("2222"));
-        const QString toro2 = line(QStringLiteral("Pintia"), QStringLiteral("2013"), QStringLiteral("Toro"), QStringLiteral("3333"));
-        f.writeDataFile({toro2, rioja, toro1});
+        const QString rioja = line(QStringLiteral("Contino"), QStringLiteral("2014"),
+            QStringLiteral("Rioja"), QStringLiteral("1111"));
+        const QString toro1 = line(QStringLiteral("Numanthia"), QStringLiteral("2012"),
+            QStringLiteral("Toro"), QStringLiteral("2222"));
+        const QString toro2 = line(QStringLiteral("Pintia"), QStringLiteral("2013"),
+            QStringLiteral("Toro"), QStringLiteral("3333"));
+        f.writeDataFile({ toro2, rioja, toro1 });
         f.start();
         TFormCavetoPas *w = f.window.get();
         const QString riojaNotes = f.notesFile(QStringLiteral("1111000000000000"));
@@ -583,13 +602,13 @@ private slots:
         f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
         QTest::mouseClick(w->BBaja, Qt::LeftButton);
         QCOMPARE(w->RespuestaBaja, QStringLiteral("S"));
-        QCOMPARE(f.fileLines(), (QStringList{toro1, toro2}));
+        QCOMPARE(f.fileLines(), (QStringList { toro1, toro2 }));
         QVERIFY(!QFile::exists(riojaNotes));
         QCOMPARE(w->PContReg->text(), QStringLiteral("2"));
         QCOMPARE(w->StatusBar1->panelText(4), QStringLiteral("Registros ..  2"));
         // The appellation list shrinks with its last wine.
         QCOMPARE(w->LContDenominacion->text(), QStringLiteral("1"));
-        QCOMPARE(w->valueList(0), QStringList{QStringLiteral("Toro").leftJustified(30)});
+        QCOMPARE(w->valueList(0), QStringList { QStringLiteral("Toro").leftJustified(30) });
         QCOMPARE(w->NombreVino->text(), QString());
         QTRY_VERIFY(w->Csalida->hasFocus());
         QCOMPARE(w->ModoActual, QStringLiteral("BAJA"));
@@ -598,7 +617,7 @@ private slots:
         pickRow(w, 0);
         f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
         QTest::mouseClick(w->BBaja, Qt::LeftButton);
-        QCOMPARE(f.fileLines(), QStringList{toro2});
+        QCOMPARE(f.fileLines(), QStringList { toro2 });
         pickRow(w, 0);
         f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
         QTest::mouseClick(w->BBaja, Qt::LeftButton);
@@ -612,8 +631,10 @@ private slots:
     void sharedNotesFileSurvivesTheOtherRecord()
     {
         CavetoFixture f;
-        f.writeDataFile({line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Toro"), QStringLiteral("5555")),
-                         line(QStringLiteral("Dos"), QStringLiteral("2002"), QStringLiteral("Toro"), QStringLiteral("5555"))});
+        f.writeDataFile({ line(QStringLiteral("Uno"), QStringLiteral("2001"),
+                              QStringLiteral("Toro"), QStringLiteral("5555")),
+            line(QStringLiteral("Dos"), QStringLiteral("2002"), QStringLiteral("Toro"),
+                QStringLiteral("5555")) });
         f.start();
         const QString shared = f.notesFile(QStringLiteral("5555000000000000"));
         QFile notes(shared);
@@ -633,11 +654,11 @@ private slots:
     void notesNameOutsideTheDataFolderIsNeverDeleted()
     {
         CavetoFixture f;
-        caveto::CellarRecord crafted =
-            caveto::CellarRecord::parse(line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Toro")));
+        caveto::CellarRecord crafted = caveto::CellarRecord::parse(
+            line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Toro")));
         crafted[Field::EFichero] = QStringLiteral("../victim0000000");
         crafted.pad();
-        f.writeDataFile({crafted.buildLine()});
+        f.writeDataFile({ crafted.buildLine() });
         const QString victim = f.dir.filePath(QStringLiteral("victim0000000.txt"));
         QFile outside(victim);
         QVERIFY(outside.open(QIODevice::WriteOnly));
@@ -660,19 +681,21 @@ private slots:
         CavetoFixture f;
         QTemporaryFile photo;
         QVERIFY(photo.open());
-        caveto::CellarRecord tasted = caveto::CellarRecord::parse(line(QStringLiteral("Catado"), QStringLiteral("2010"), QStringLiteral("Jumilla")));
+        caveto::CellarRecord tasted = caveto::CellarRecord::parse(
+            line(QStringLiteral("Catado"), QStringLiteral("2010"), QStringLiteral("Jumilla")));
         tasted[Field::Catador] = QStringLiteral("Pilar");
         tasted[Field::CaliVista] = QStringLiteral("Muy Bueno");
         tasted[Field::CaliConjunto] = QStringLiteral("Regular");
         tasted[Field::NumBotellas] = QStringLiteral("000");
         tasted[Field::Imagen] = photo.fileName();
         tasted.pad();
-        caveto::CellarRecord missing = caveto::CellarRecord::parse(line(QStringLiteral("Sin foto"), QStringLiteral("2011"), QStringLiteral("Jumilla")));
+        caveto::CellarRecord missing = caveto::CellarRecord::parse(
+            line(QStringLiteral("Sin foto"), QStringLiteral("2011"), QStringLiteral("Jumilla")));
         missing[Field::Imagen] = QStringLiteral("/nonexistent/botella.jpg");
         missing[Field::NumBotellas] = QStringLiteral("6");
         missing.pad();
-        f.writeDataFile({tasted.buildLine(), missing.buildLine(),
-                         line(QStringLiteral("Vacío"), QStringLiteral("2012"), QStringLiteral("Jumilla"))});
+        f.writeDataFile({ tasted.buildLine(), missing.buildLine(),
+            line(QStringLiteral("Vacío"), QStringLiteral("2012"), QStringLiteral("Jumilla")) });
         f.start();
         TFormCavetoPas *w = f.window.get();
         QTest::mouseClick(w->BMenuCons, Qt::LeftButton);
@@ -704,13 +727,14 @@ private slots:
     void tastingButtonsNeedARecord()
     {
         CavetoFixture f;
-        f.writeDataFile({line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Toro"))});
+        f.writeDataFile(
+            { line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Toro")) });
         f.start();
         TFormCavetoPas *w = f.window.get();
         QTest::mouseClick(w->BMenuCons, Qt::LeftButton);
-        for (auto handler : {&TFormCavetoPas::BDatosClick, &TFormCavetoPas::BVistaClick,
-                             &TFormCavetoPas::BOlfatoClick, &TFormCavetoPas::BGustoClick,
-                             &TFormCavetoPas::BConjuntoClick, &TFormCavetoPas::BEditorClick}) {
+        for (auto handler : { &TFormCavetoPas::BDatosClick, &TFormCavetoPas::BVistaClick,
+                 &TFormCavetoPas::BOlfatoClick, &TFormCavetoPas::BGustoClick,
+                 &TFormCavetoPas::BConjuntoClick, &TFormCavetoPas::BEditorClick }) {
             moveFocus(w->BMenu);
             (w->*handler)();
             const auto shown = f.messages();
@@ -719,13 +743,15 @@ private slots:
             QCOMPARE(shown[0].text, QStringLiteral("No hay datos seleccionados"));
             QVERIFY(w->Csalida->hasFocus());
         }
-        QVERIFY(f.script->opened.isEmpty() || f.script->opened == QStringList{QStringLiteral("TFormInicio")});
+        QVERIFY(f.script->opened.isEmpty()
+            || f.script->opened == QStringList { QStringLiteral("TFormInicio") });
     }
 
     void newValueMarks()
     {
         CavetoFixture f;
-        f.writeDataFile({line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Rioja"))});
+        f.writeDataFile(
+            { line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Rioja")) });
         f.start();
         TFormCavetoPas *w = f.window.get();
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
@@ -764,8 +790,9 @@ private slots:
     void failedSaveKeepsTheFileAndStopsTheCommand()
     {
         CavetoFixture f;
-        const QString kept = line(QStringLiteral("Guardado"), QStringLiteral("1999"), QStringLiteral("Rioja"));
-        f.writeDataFile({kept});
+        const QString kept
+            = line(QStringLiteral("Guardado"), QStringLiteral("1999"), QStringLiteral("Rioja"));
+        f.writeDataFile({ kept });
         f.start();
         TFormCavetoPas *w = f.window.get();
         const QByteArray before = f.fileBytes();
@@ -783,9 +810,9 @@ private slots:
         QVERIFY(shown[0].text.contains(QStringLiteral("Caveto20.Datos")));
         QCOMPARE(f.fileBytes(), before);
         QCOMPARE(QDir(f.dir.filePath(QStringLiteral("Datos"))).entryList(QDir::Files),
-                 QStringList{QStringLiteral("Caveto20.Datos")});
+            QStringList { QStringLiteral("Caveto20.Datos") });
         QCOMPARE(w->PContReg->text(), QStringLiteral("1"));
-        QCOMPARE(w->EditorFichero.image(), QStringList{kept});
+        QCOMPARE(w->EditorFichero.image(), QStringList { kept });
         // The typed wine is still there to save again.
         QCOMPARE(w->NombreVino->text().trimmed(), QStringLiteral("No cabe"));
         QTest::mouseClick(w->BAlta, Qt::LeftButton);

@@ -18,7 +18,8 @@ class TestScenario : public QObject
     Q_OBJECT
 
 private:
-    static void addWine(CavetoFixture &f, const QString &name, const QString &year, const QString &deno)
+    static void addWine(
+        CavetoFixture &f, const QString &name, const QString &year, const QString &deno)
     {
         TFormCavetoPas *w = f.window.get();
         typeInto(w->NombreVino, name);
@@ -37,10 +38,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
     void bookAcrossARestart()
     {
@@ -72,7 +70,8 @@ private slots:
         QCOMPARE(w->PSCatador->text(), QString());
 
         addWine(f, QStringLiteral("Pintia"), QStringLiteral("2013"), QStringLiteral("Toro"));
-        addWine(f, QStringLiteral("Alión"), QStringLiteral("2015"), QStringLiteral("Ribera del Duero"));
+        addWine(
+            f, QStringLiteral("Alión"), QStringLiteral("2015"), QStringLiteral("Ribera del Duero"));
         QCOMPARE(f.script->opened.count(QStringLiteral("TFormCataGen")), 1);
 
         QStringList lines = f.fileLines();
@@ -80,12 +79,17 @@ private slots:
         const QString tondoniaNotes = lines[0].mid(589, 16);
         const QString pintiaNotes = lines[1].mid(589, 16);
         const QString alionNotes = lines[2].mid(589, 16);
-        QString tondonia = minimalLine(QStringLiteral("Tondonia"), QStringLiteral("2004"), QStringLiteral("Rioja"), tondoniaNotes);
+        QString tondonia = minimalLine(QStringLiteral("Tondonia"), QStringLiteral("2004"),
+            QStringLiteral("Rioja"), tondoniaNotes);
         tondonia.replace(357, 30, QStringLiteral("Pilar Muñoz").leftJustified(30));
         tondonia.replace(945, 10, QStringLiteral("Excelentís"));
         QCOMPARE(lines[0], tondonia);
-        QCOMPARE(lines[1], minimalLine(QStringLiteral("Pintia"), QStringLiteral("2013"), QStringLiteral("Toro"), pintiaNotes));
-        QCOMPARE(lines[2], minimalLine(QStringLiteral("Alión"), QStringLiteral("2015"), QStringLiteral("Ribera del Duero"), alionNotes));
+        QCOMPARE(lines[1],
+            minimalLine(QStringLiteral("Pintia"), QStringLiteral("2013"), QStringLiteral("Toro"),
+                pintiaNotes));
+        QCOMPARE(lines[2],
+            minimalLine(QStringLiteral("Alión"), QStringLiteral("2015"),
+                QStringLiteral("Ribera del Duero"), alionNotes));
         QCOMPARE(w->LContDenominacion->text(), QStringLiteral("3"));
 
         QTest::mouseClick(w->BMenu, Qt::LeftButton);
@@ -123,10 +127,11 @@ private slots:
         f.window.reset();
 
         // What a restart finds.
-        QString pintia = minimalLine(QStringLiteral("Pintia"), QStringLiteral("2013"), QStringLiteral("Toro"), pintiaNotes);
+        QString pintia = minimalLine(
+            QStringLiteral("Pintia"), QStringLiteral("2013"), QStringLiteral("Toro"), pintiaNotes);
         pintia.replace(357, 30, QStringLiteral("Juan").leftJustified(30));
         tondonia.replace(174, 7, QStringLiteral("6      "));
-        const QStringList expected{pintia, tondonia};
+        const QStringList expected { pintia, tondonia };
         QCOMPARE(f.fileLines(), expected);
 
         f.start();

@@ -6,7 +6,8 @@
 using namespace caveto;
 
 namespace {
-struct Run {
+struct Run
+{
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -17,8 +18,8 @@ Run runTool(const QStringList &args)
     QProcess p;
     p.start(QStringLiteral(CAVETO_TOOL_PATH), args);
     p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+        p.readAllStandardError() };
 }
 
 QString line(const QString &name, const QString &bodega)
@@ -41,7 +42,8 @@ class TestCavetoDatos : public QObject
 private slots:
     void linesPrintsWhatTheProgramReads()
     {
-        const Run r = runTool({QStringLiteral("lines"), QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos")});
+        const Run r = runTool({ QStringLiteral("lines"),
+            QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos") });
         QCOMPARE(r.exitCode, 0);
         QFile expected(QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.lines.txt"));
         QVERIFY(expected.open(QIODevice::ReadOnly));
@@ -56,10 +58,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("c.Datos"));
         QString error;
-        QVERIFY(writeRecordFile(path, {line(QStringLiteral("Clos \"Mogador\""), QStringLiteral("Barbier, René")),
-                                       QString(), line(QStringLiteral("Ermita"), QStringLiteral("Álvaro"))},
-                                &error));
-        const Run r = runTool({QStringLiteral("csv"), path});
+        QVERIFY(writeRecordFile(path,
+            { line(QStringLiteral("Clos \"Mogador\""), QStringLiteral("Barbier, René")), QString(),
+                line(QStringLiteral("Ermita"), QStringLiteral("Álvaro")) },
+            &error));
+        const Run r = runTool({ QStringLiteral("csv"), path });
         QCOMPARE(r.exitCode, 0);
         const QList<QByteArray> rows = r.out.split('\n');
         QCOMPARE(rows.size(), 4); // header, two records, the empty end
@@ -79,14 +82,16 @@ private slots:
         QFile f(in);
         QVERIFY(f.open(QIODevice::WriteOnly));
         const QString l1 = line(QStringLiteral("Viña Ardanza"), QStringLiteral("La Rioja Alta"));
-        f.write(l1.toUtf8() + "\r\n\r\n" + line(QStringLiteral("Pesquera"), QString()).toUtf8() + "\r\n");
+        f.write(l1.toUtf8() + "\r\n\r\n" + line(QStringLiteral("Pesquera"), QString()).toUtf8()
+            + "\r\n");
         f.close();
-        const Run r = runTool({QStringLiteral("rewrite"), in, out});
+        const Run r = runTool({ QStringLiteral("rewrite"), in, out });
         QCOMPARE(r.exitCode, 0);
         QStringList back;
         QString error;
         QVERIFY(readRecordFile(out, &back, &error));
-        QCOMPARE(back, (QStringList{l1, QString(), line(QStringLiteral("Pesquera"), QString())}));
+        QCOMPARE(
+            back, (QStringList { l1, QString(), line(QStringLiteral("Pesquera"), QString()) }));
         QFile written(out);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().startsWith("{\\rtf1"));
@@ -95,21 +100,22 @@ private slots:
     void errorsExitWithTwo()
     {
         QTemporaryDir dir;
-        Run r = runTool({QStringLiteral("lines"), dir.filePath(QStringLiteral("missing.Datos"))});
+        Run r = runTool({ QStringLiteral("lines"), dir.filePath(QStringLiteral("missing.Datos")) });
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains("missing.Datos"));
         QVERIFY(r.out.isEmpty());
 
-        r = runTool({QStringLiteral("csv"), dir.path()});
+        r = runTool({ QStringLiteral("csv"), dir.path() });
         QCOMPARE(r.exitCode, 2);
 
-        r = runTool({QStringLiteral("frobnicate")});
+        r = runTool({ QStringLiteral("frobnicate") });
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains("usage"));
 
         // An unwritable destination leaves nothing behind.
         const QString out = dir.filePath(QStringLiteral("no/such/folder/out.Datos"));
-        r = runTool({QStringLiteral("rewrite"), QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos"), out});
+        r = runTool({ QStringLiteral("rewrite"),
+            QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos"), out });
         QCOMPARE(r.exitCode, 2);
         QVERIFY(!QFile::exists(out));
         QVERIFY(!r.err.isEmpty());

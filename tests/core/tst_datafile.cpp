@@ -8,7 +8,7 @@ using namespace caveto;
 
 namespace {
 QString recordLine(const QString &name, const QString &year, const QString &deno,
-                   const QString &vino = QStringLiteral("Tinto"), const QString &estante = QString())
+    const QString &vino = QStringLiteral("Tinto"), const QString &estante = QString())
 {
     CellarRecord r;
     r[Field::NombreVino] = name;
@@ -45,10 +45,13 @@ class TestDataFile : public QObject
 private slots:
     void recordListSkipsEmptyLinesAndSorts()
     {
-        const QStringList image{recordLine(QStringLiteral("Viña Sol"), QStringLiteral("2020"), QStringLiteral("Penedès")),
-                                QString(),
-                                recordLine(QStringLiteral("alión"), QStringLiteral("2015"), QStringLiteral("Ribera del Duero")),
-                                recordLine(QStringLiteral("Alion"), QStringLiteral("2014"), QStringLiteral("Ribera del Duero"))};
+        const QStringList image { recordLine(QStringLiteral("Viña Sol"), QStringLiteral("2020"),
+                                      QStringLiteral("Penedès")),
+            QString(),
+            recordLine(QStringLiteral("alión"), QStringLiteral("2015"),
+                QStringLiteral("Ribera del Duero")),
+            recordLine(QStringLiteral("Alion"), QStringLiteral("2014"),
+                QStringLiteral("Ribera del Duero")) };
         int calls = 0;
         const QStringList list = buildRecordList(image, [&](qsizetype) { ++calls; });
         QCOMPARE(calls, 4);
@@ -62,35 +65,39 @@ private slots:
 
     void valueListsFoldLetterCase()
     {
-        const QStringList image{recordLine(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("rioja")),
-                                recordLine(QStringLiteral("B"), QStringLiteral("1"), QStringLiteral("RIOJA")),
-                                recordLine(QStringLiteral("C"), QStringLiteral("1"), QStringLiteral("Rioja")),
-                                recordLine(QStringLiteral("D"), QStringLiteral("1"), QStringLiteral("Bierzo"))};
+        const QStringList image { recordLine(QStringLiteral("A"), QStringLiteral("1"),
+                                      QStringLiteral("rioja")),
+            recordLine(QStringLiteral("B"), QStringLiteral("1"), QStringLiteral("RIOJA")),
+            recordLine(QStringLiteral("C"), QStringLiteral("1"), QStringLiteral("Rioja")),
+            recordLine(QStringLiteral("D"), QStringLiteral("1"), QStringLiteral("Bierzo")) };
         const QStringList denos = buildValueList(image, Field::DenoOrigen);
-        QCOMPARE(denos, (QStringList{QStringLiteral("Bierzo").leftJustified(30),
-                                     QStringLiteral("RIOJA").leftJustified(30)}));
+        QCOMPARE(denos,
+            (QStringList { QStringLiteral("Bierzo").leftJustified(30),
+                QStringLiteral("RIOJA").leftJustified(30) }));
         QVERIFY(valueListContains(denos, u"  rioja "));
         QVERIFY(!valueListContains(denos, u"Ribeiro"));
     }
 
     void blankValueIsAnEntryThatSortsFirst()
     {
-        const QStringList image{recordLine(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("Toro"), QStringLiteral("Blanco")),
-                                recordLine(QStringLiteral("B"), QStringLiteral("1"), QStringLiteral("Toro"), QString()),
-                                QStringLiteral("short line")};
+        const QStringList image { recordLine(QStringLiteral("A"), QStringLiteral("1"),
+                                      QStringLiteral("Toro"), QStringLiteral("Blanco")),
+            recordLine(QStringLiteral("B"), QStringLiteral("1"), QStringLiteral("Toro"), QString()),
+            QStringLiteral("short line") };
         const QStringList wines = buildValueList(image, Field::Vino);
         QCOMPARE(wines.size(), 2);
         QCOMPARE(wines[0], QString(30, QLatin1Char(' ')));
         QCOMPARE(wines[1], QStringLiteral("Blanco").leftJustified(30));
         const QStringList shelves = buildValueList(image, Field::Estante);
-        QCOMPARE(shelves, QStringList{QString(15, QLatin1Char(' '))});
+        QCOMPARE(shelves, QStringList { QString(15, QLatin1Char(' ')) });
     }
 
     void blankKeysAndInsertPositions()
     {
         QVERIFY(hasBlankKey(QString(40, QLatin1Char(' ')) + QStringLiteral("x")));
         QVERIFY(!hasBlankKey(QString(39, QLatin1Char(' ')) + QStringLiteral("x")));
-        const QStringList sorted{QStringLiteral("Alba"), QStringLiteral("Rioja"), QStringLiteral("Toro")};
+        const QStringList sorted { QStringLiteral("Alba"), QStringLiteral("Rioja"),
+            QStringLiteral("Toro") };
         QCOMPARE(sortedInsertPosition(sorted, u"Bierzo"), 1);
         QCOMPARE(sortedInsertPosition(sorted, u"rioja"), 2);
         QCOMPARE(sortedInsertPosition(sorted, u"Zamora"), 3);
@@ -101,9 +108,12 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Caveto20.Datos"));
-        QStringList lines{recordLine(QStringLiteral("Marqués de Cáceres"), QStringLiteral("1998"), QStringLiteral("Rioja")),
-                          recordLine(QStringLiteral("{Llaves} \\ y barras"), QStringLiteral("2001"), QStringLiteral("Cariñena")),
-                          recordLine(QStringLiteral("Œil de Perdrix — “rosé” €"), QStringLiteral("2019"), QStringLiteral("Navarra"))};
+        QStringList lines { recordLine(QStringLiteral("Marqués de Cáceres"), QStringLiteral("1998"),
+                                QStringLiteral("Rioja")),
+            recordLine(QStringLiteral("{Llaves} \\ y barras"), QStringLiteral("2001"),
+                QStringLiteral("Cariñena")),
+            recordLine(QStringLiteral("Œil de Perdrix — “rosé” €"), QStringLiteral("2019"),
+                QStringLiteral("Navarra")) };
         QString error;
         QVERIFY(writeRecordFile(path, lines, &error));
         const QByteArray bytes = readAll(path);
@@ -123,28 +133,31 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("damaged.Datos"));
         QString error;
-        const QStringList lines{recordLine(QStringLiteral("Uno"), QStringLiteral("2000"), QStringLiteral("Toro")),
-                                recordLine(QStringLiteral("Dos"), QStringLiteral("2001"), QStringLiteral("Toro"))};
+        const QStringList lines { recordLine(QStringLiteral("Uno"), QStringLiteral("2000"),
+                                      QStringLiteral("Toro")),
+            recordLine(QStringLiteral("Dos"), QStringLiteral("2001"), QStringLiteral("Toro")) };
         QVERIFY(writeRecordFile(path, lines, &error));
         QByteArray bytes = readAll(path);
-        bytes.chop(bytes.size() - bytes.lastIndexOf("Dos") - 40); // cut in the middle of the last record
+        bytes.chop(
+            bytes.size() - bytes.lastIndexOf("Dos") - 40); // cut in the middle of the last record
         writeAll(path, bytes);
         QStringList back;
         QVERIFY(readRecordFile(path, &back, &error));
         QVERIFY(!back.isEmpty());
         QCOMPARE(back.first(), lines.first());
         for (const QString &line : back)
-            QVERIFY2(!line.contains(QLatin1Char('\\')) && !line.contains(QLatin1Char('{')), qPrintable(line));
+            QVERIFY2(!line.contains(QLatin1Char('\\')) && !line.contains(QLatin1Char('{')),
+                qPrintable(line));
         QVERIFY(back.last().startsWith(QStringLiteral("Dos")));
     }
 
     void missingFileIsAnError()
     {
-        QStringList lines{QStringLiteral("kept")};
+        QStringList lines { QStringLiteral("kept") };
         QString error;
         QVERIFY(!readRecordFile(QStringLiteral("/nonexistent/Caveto20.Datos"), &lines, &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(lines, QStringList{QStringLiteral("kept")});
+        QCOMPARE(lines, QStringList { QStringLiteral("kept") });
     }
 
     void failingSaveLeavesTheOldFile()
@@ -154,16 +167,18 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Caveto20.Datos"));
         QString error;
-        const QStringList old{recordLine(QStringLiteral("Antiguo"), QStringLiteral("1990"), QStringLiteral("Rioja"))};
+        const QStringList old { recordLine(
+            QStringLiteral("Antiguo"), QStringLiteral("1990"), QStringLiteral("Rioja")) };
         QVERIFY(writeRecordFile(path, old, &error));
         const QByteArray before = readAll(path);
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const bool ok = writeRecordFile(path, {QStringLiteral("nuevo")}, &error);
+        const bool ok = writeRecordFile(path, { QStringLiteral("nuevo") }, &error);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!ok);
         QVERIFY(!error.isEmpty());
         QCOMPARE(readAll(path), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Caveto20.Datos")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+            QStringList { QStringLiteral("Caveto20.Datos") });
     }
 
     void fullDiskLeavesTheOldFile()
@@ -171,12 +186,14 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Caveto20.Datos"));
         QString error;
-        const QStringList old{recordLine(QStringLiteral("Antiguo"), QStringLiteral("1990"), QStringLiteral("Rioja"))};
+        const QStringList old { recordLine(
+            QStringLiteral("Antiguo"), QStringLiteral("1990"), QStringLiteral("Rioja")) };
         QVERIFY(writeRecordFile(path, old, &error));
         const QByteArray before = readAll(path);
         QStringList many;
         for (int i = 0; i < 50; ++i)
-            many << recordLine(QStringLiteral("Vino %1").arg(i), QStringLiteral("2000"), QStringLiteral("Toro"));
+            many << recordLine(
+                QStringLiteral("Vino %1").arg(i), QStringLiteral("2000"), QStringLiteral("Toro"));
         bool ok;
         {
             // Room for a few hundred bytes: the write stops half-way.
@@ -186,13 +203,15 @@ private slots:
         QVERIFY(!ok);
         QVERIFY(!error.isEmpty());
         QCOMPARE(readAll(path), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Caveto20.Datos")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+            QStringList { QStringLiteral("Caveto20.Datos") });
     }
 
     void saveIntoAMissingFolderFails()
     {
         QString error;
-        QVERIFY(!writeRecordFile(QStringLiteral("/nonexistent-folder/x/Caveto20.Datos"), {}, &error));
+        QVERIFY(
+            !writeRecordFile(QStringLiteral("/nonexistent-folder/x/Caveto20.Datos"), {}, &error));
         QVERIFY(!error.isEmpty());
     }
 };

@@ -96,8 +96,9 @@ private slots:
         const CellarRecord read = CellarRecord::parse(padded.buildLine());
         for (int i = 0; i < kFieldCount; ++i) {
             const auto f = static_cast<Field>(i);
-            const QString expected = f == Field::EFichero ? written[f].leftJustified(16, QLatin1Char('0'))
-                                                          : written[f].trimmed();
+            const QString expected = f == Field::EFichero
+                ? written[f].leftJustified(16, QLatin1Char('0'))
+                : written[f].trimmed();
             QVERIFY2(read[f] == expected, fieldName(f));
         }
         // A value with inner blanks keeps them; a trailing blank is lost.
@@ -130,7 +131,8 @@ private slots:
         r.pad();
         QCOMPARE(r[Field::Cosecha], QStringLiteral("123456"));
         QCOMPARE(padRight(QStringLiteral("abc"), 2), QStringLiteral("abc"));
-        QCOMPARE(padRight(QStringLiteral("13"), 16, QLatin1Char('0')), QStringLiteral("1300000000000000"));
+        QCOMPARE(padRight(QStringLiteral("13"), 16, QLatin1Char('0')),
+            QStringLiteral("1300000000000000"));
     }
 
     void compactLineHasSeparatorsOnly()
@@ -145,8 +147,8 @@ private slots:
     void shortAndLongLines()
     {
         // A short line reads with the missing columns empty.
-        const CellarRecord shortRecord = CellarRecord::parse(
-            QString(QStringLiteral("Marqués de Riscal").leftJustified(31) + QStringLiteral("2001 Rioja")));
+        const CellarRecord shortRecord = CellarRecord::parse(QString(
+            QStringLiteral("Marqués de Riscal").leftJustified(31) + QStringLiteral("2001 Rioja")));
         QCOMPARE(shortRecord[Field::NombreVino], QStringLiteral("Marqués de Riscal"));
         QCOMPARE(shortRecord[Field::Cosecha], QStringLiteral("2001"));
         QCOMPARE(shortRecord[Field::DenoOrigen], QStringLiteral("Rioja"));
@@ -156,8 +158,9 @@ private slots:
 
         // A photo path past column 1015 is read whole, so it survives a save.
         CellarRecord r;
-        const QString longPath = QStringLiteral("/media/usb/bodega/fotos de botellas/2026/diciembre/"
-                                                "marques-de-caceres-crianza-1998-frontal.jpeg");
+        const QString longPath
+            = QStringLiteral("/media/usb/bodega/fotos de botellas/2026/diciembre/"
+                             "marques-de-caceres-crianza-1998-frontal.jpeg");
         QVERIFY(longPath.size() > 60);
         r[Field::Imagen] = longPath;
         r.pad();
@@ -174,9 +177,12 @@ private slots:
         QCOMPARE(makeNotesName(1, 1, 2026, 0, 0, 0, 0).size(), 16);
         // The clock's digits are ambiguous: 1-12 and 11-2 read alike.
         QCOMPARE(makeNotesName(1, 12, 2026, 10, 0, 0, 0), makeNotesName(11, 2, 2026, 10, 0, 0, 0));
-        QCOMPARE(nextNotesName(QStringLiteral("5122026973400000")), QStringLiteral("5122026973400001"));
-        QCOMPARE(nextNotesName(QStringLiteral("1999999999999999")), QStringLiteral("2000000000000000"));
-        QCOMPARE(nextNotesName(QStringLiteral("9999999999999999")), QStringLiteral("0000000000000000"));
+        QCOMPARE(
+            nextNotesName(QStringLiteral("5122026973400000")), QStringLiteral("5122026973400001"));
+        QCOMPARE(
+            nextNotesName(QStringLiteral("1999999999999999")), QStringLiteral("2000000000000000"));
+        QCOMPARE(
+            nextNotesName(QStringLiteral("9999999999999999")), QStringLiteral("0000000000000000"));
     }
 
     void trimming()
@@ -190,17 +196,28 @@ private slots:
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("case ignored") << "abadía" << "Abadía Retuerta";
-        QTest::newRow("blank before letter") << "Rioja   " << "Rioja Alta";
-        QTest::newRow("blank before digit") << "Vino 1" << "Vino11";
-        QTest::newRow("digit before letter") << "3 Reyes" << "Alba";
-        QTest::newRow("accent with its letter") << "Álamo" << "Bierzo";
-        QTest::newRow("ñ after n") << "Nuñez" << "Ñora";
-        QTest::newRow("n before ñ") << "Pena" << "Peña";
-        QTest::newRow("ñ before o") << "Peña" << "Peo";
-        QTest::newRow("upper before lower on a tie") << "RIOJA" << "rioja";
-        QTest::newRow("plain before accented on a tie") << "rioja" << "Riója";
-        QTest::newRow("shorter first") << "Toro" << "Toro ";
+        QTest::newRow("case ignored") << "abadía"
+                                      << "Abadía Retuerta";
+        QTest::newRow("blank before letter") << "Rioja   "
+                                             << "Rioja Alta";
+        QTest::newRow("blank before digit") << "Vino 1"
+                                            << "Vino11";
+        QTest::newRow("digit before letter") << "3 Reyes"
+                                             << "Alba";
+        QTest::newRow("accent with its letter") << "Álamo"
+                                                << "Bierzo";
+        QTest::newRow("ñ after n") << "Nuñez"
+                                   << "Ñora";
+        QTest::newRow("n before ñ") << "Pena"
+                                    << "Peña";
+        QTest::newRow("ñ before o") << "Peña"
+                                    << "Peo";
+        QTest::newRow("upper before lower on a tie") << "RIOJA"
+                                                     << "rioja";
+        QTest::newRow("plain before accented on a tie") << "rioja"
+                                                        << "Riója";
+        QTest::newRow("shorter first") << "Toro"
+                                       << "Toro ";
     }
 
     void recordOrder()
@@ -214,12 +231,14 @@ private slots:
 
     void sortIsTotalAndGroupsCaseVariants()
     {
-        QStringList items{QStringLiteral("rioja"), QStringLiteral("Riója"), QStringLiteral("Toro"),
-                          QStringLiteral("RIOJA"), QStringLiteral("Rioja"), QStringLiteral("Bierzo")};
+        QStringList items { QStringLiteral("rioja"), QStringLiteral("Riója"),
+            QStringLiteral("Toro"), QStringLiteral("RIOJA"), QStringLiteral("Rioja"),
+            QStringLiteral("Bierzo") };
         sortRecordText(items);
-        QCOMPARE(items, (QStringList{QStringLiteral("Bierzo"), QStringLiteral("RIOJA"),
-                                      QStringLiteral("Rioja"), QStringLiteral("rioja"),
-                                      QStringLiteral("Riója"), QStringLiteral("Toro")}));
+        QCOMPARE(items,
+            (QStringList { QStringLiteral("Bierzo"), QStringLiteral("RIOJA"),
+                QStringLiteral("Rioja"), QStringLiteral("rioja"), QStringLiteral("Riója"),
+                QStringLiteral("Toro") }));
     }
 };
 

@@ -38,9 +38,9 @@ void xclick(QWidget *widget, QPoint pos)
     const QPoint global = widget->mapToGlobal(pos);
     // No --sync: it waits for a motion that never comes when the pointer is
     // already there.
-    xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
-             QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"),
-             QStringLiteral("1")});
+    xdotool({ QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
+        QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"),
+        QStringLiteral("1") });
 }
 
 void xclick(QWidget *widget)
@@ -55,18 +55,18 @@ void xclickArrow(QWidget *combo)
 
 void xtype(const QString &text)
 {
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+    xdotool({ QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text });
 }
 
 void xkey(const QString &keys)
 {
-    xdotool({QStringLiteral("key"), keys});
+    xdotool({ QStringLiteral("key"), keys });
 }
 
 // The title the window manager shows.
 QString xtitle(QWidget *window)
 {
-    return xdotool({QStringLiteral("getwindowname"), QString::number(window->winId())});
+    return xdotool({ QStringLiteral("getwindowname"), QString::number(window->winId()) });
 }
 
 // Lets the X server's events reach the program.
@@ -123,9 +123,9 @@ private slots:
     void init()
     {
         f = std::make_unique<CavetoFixture>();
-        f->writeDataFile({record(QStringLiteral("Pago de Carraovejas"), QStringLiteral("2015"),
-                                 QStringLiteral("0")),
-                          record(QStringLiteral("Pesquera"), QStringLiteral("2016"), QStringLiteral("6"))});
+        f->writeDataFile({ record(QStringLiteral("Pago de Carraovejas"), QStringLiteral("2015"),
+                               QStringLiteral("0")),
+            record(QStringLiteral("Pesquera"), QStringLiteral("2016"), QStringLiteral("6")) });
         f->start();
         f->script.reset();
         w = f->window.get();
@@ -160,7 +160,7 @@ private slots:
         QTRY_COMPARE(robot.seen.size(), 1);
         QTRY_VERIFY(!QApplication::activeModalWidget());
         settle();
-        QCOMPARE(titles, QStringList{QStringLiteral("Caveto Error")});
+        QCOMPARE(titles, QStringList { QStringLiteral("Caveto Error") });
         QCOMPARE(robot.seen[0].text, QStringLiteral("Campo ( Dia de Compra ) Erroneo"));
         QVERIFY(!w->Estante->view()->isVisible());
         xtype(QStringLiteral("5"));
@@ -205,7 +205,7 @@ private slots:
         QTRY_COMPARE(robot.seen.size(), 1);
         QTRY_VERIFY(!QApplication::activeModalWidget());
         settle();
-        QCOMPARE(titles, QStringList{QStringLiteral(" Caveto   AVISO.")});
+        QCOMPARE(titles, QStringList { QStringLiteral(" Caveto   AVISO.") });
         QVERIFY(!w->Csalida->view()->isVisible());
         QTRY_VERIFY(w->NombreVino->hasFocus());
         xkey(QStringLiteral("End"));
@@ -232,7 +232,7 @@ private slots:
         xclick(w->BBaja);
         QTRY_COMPARE(robot.seen.size(), 1);
         QTRY_VERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(titles, QStringList{QStringLiteral(" Caveto  Baja.")});
+        QCOMPARE(titles, QStringList { QStringLiteral(" Caveto  Baja.") });
         QCOMPARE(f->fileBytes(), before);
 
         robot.then(onScreen(&titles, [](QWidget *modal) {
@@ -241,7 +241,7 @@ private slots:
         xclick(w->BBaja);
         QTRY_COMPARE(f->fileLines().size(), 1);
         QTRY_VERIFY(!w->BBaja->isEnabled());
-        for (QPushButton *b : {w->BDatos, w->BEditor, w->BImagen})
+        for (QPushButton *b : { w->BDatos, w->BEditor, w->BImagen })
             QVERIFY(!b->isEnabled());
         QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoNormal);
     }
@@ -273,7 +273,8 @@ private slots:
         QTRY_COMPARE(robot.seen.size(), 2);
         QTRY_VERIFY(!QApplication::activeModalWidget());
         settle();
-        QCOMPARE(titles, (QStringList{QStringLiteral(" Caveto   AVISO."), QStringLiteral("Caveto Error")}));
+        QCOMPARE(titles,
+            (QStringList { QStringLiteral(" Caveto   AVISO."), QStringLiteral("Caveto Error") }));
         QVERIFY(w->isVisible());
         QCOMPARE(f->fileBytes(), before);
         QCOMPARE(w->FCompraDD->text(), QString());

@@ -27,7 +27,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("listado.pdf"));
         QTextDocument document;
-        QStringList lines{QStringLiteral("Caveto   *   LISTADO   *")};
+        QStringList lines { QStringLiteral("Caveto   *   LISTADO   *") };
         for (int i = 1; i <= 150; ++i)
             lines << QStringLiteral("Renglón %1 del listado").arg(i);
         document.setPlainText(lines.join(QLatin1Char('\n')));

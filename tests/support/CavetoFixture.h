@@ -17,7 +17,8 @@
 
 #include <memory>
 
-struct CavetoFixture {
+struct CavetoFixture
+{
     QTemporaryDir dir;
     std::unique_ptr<caveto::DialogScript> script = std::make_unique<caveto::DialogScript>();
     std::unique_ptr<TFormCavetoPas> window;
@@ -67,7 +68,7 @@ struct CavetoFixture {
         QStringList lines;
         QString error;
         if (!caveto::readRecordFile(dataFile(), &lines, &error))
-            return {QStringLiteral("<unreadable: ") + error + QLatin1Char('>')};
+            return { QStringLiteral("<unreadable: ") + error + QLatin1Char('>') };
         return lines;
     }
 
@@ -115,7 +116,7 @@ inline void typeInto(QWidget *field, const QString &text)
 // The line the add command writes for a wine with only its three required
 // fields, column by column.
 inline QString minimalLine(const QString &name, const QString &year, const QString &deno,
-                           const QString &notesName, QChar decimal = QLatin1Char(','))
+    const QString &notesName, QChar decimal = QLatin1Char(','))
 {
     QString line = name.leftJustified(30) + QLatin1Char(' ') + year.leftJustified(4)
         + QLatin1Char(' ') + deno.leftJustified(30) + QLatin1Char(' ');

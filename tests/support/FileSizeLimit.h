@@ -22,6 +22,6 @@ public:
     }
 
 private:
-    rlimit m_old{};
+    rlimit m_old {};
     void (*m_oldHandler)(int) = nullptr;
 };

@@ -3,14 +3,14 @@
 // and its page size in points (pdfinfo). Both come with poppler-utils.
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSize>
 #include <QString>
-#include <QRegularExpression>
 
 inline QString pdfText(const QString &pdf)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
     if (!p.waitForFinished(30000))
         return QStringLiteral("<pdftotext did not finish>");
     return QString::fromUtf8(p.readAllStandardOutput());
@@ -19,11 +19,12 @@ inline QString pdfText(const QString &pdf)
 inline QSize pdfPageSize(const QString &pdf)
 {
     QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.start(QStringLiteral("pdfinfo"), { pdf });
     if (!p.waitForFinished(30000))
         return {};
     const QString info = QString::fromUtf8(p.readAllStandardOutput());
-    const auto m = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(info);
+    const auto m
+        = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(info);
     return m.hasMatch() ? QSize(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble()))
                         : QSize();
 }
@@ -31,7 +32,7 @@ inline QSize pdfPageSize(const QString &pdf)
 inline int pdfPageCount(const QString &pdf)
 {
     QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.start(QStringLiteral("pdfinfo"), { pdf });
     if (!p.waitForFinished(30000))
         return -1;
     const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))

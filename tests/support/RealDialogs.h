@@ -39,7 +39,8 @@ inline void realClickArrow(QWidget *combo)
 class ModalRobot : public QObject
 {
 public:
-    struct Seen {
+    struct Seen
+    {
         QString className;
         QString title;
         QString text; // a message box's text
@@ -100,7 +101,7 @@ private:
         if (!modal || modal == m_handled)
             return;
         m_handled = modal;
-        Seen s{QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), {}};
+        Seen s { QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle(), {} };
         if (auto *box = qobject_cast<QMessageBox *>(modal))
             s.text = box->text();
         seen.append(s);

@@ -34,9 +34,10 @@ int fail(const QString &message)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: caveto-datos lines FILE\n"
-                         "       caveto-datos csv FILE\n"
-                         "       caveto-datos rewrite IN OUT\n");
+    std::fprintf(stderr,
+        "usage: caveto-datos lines FILE\n"
+        "       caveto-datos csv FILE\n"
+        "       caveto-datos rewrite IN OUT\n");
     return kExitError;
 }
 
@@ -56,7 +57,8 @@ bool readFile(const QString &path, QStringList *lines, QString *error)
 QByteArray csvField(const QString &value)
 {
     QByteArray bytes = value.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r')) {
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n')
+        || bytes.contains('\r')) {
         bytes.replace("\"", "\"\"");
         bytes.prepend('"');
         bytes.append('"');
