@@ -16,9 +16,11 @@ int runProgram(QApplication &app)
     applyApplicationLook();
     TFormCavetoPas window;
     if (window.cancelled())
-        return 1;
+        return kExitCancelled;
+    if (window.alreadyOpen())
+        return kExitAlreadyOpen;
     if (!window.loaded())
-        return 2;
+        return kExitUnreadable;
     return app.exec();
 }
 

@@ -6,8 +6,13 @@ class QApplication;
 
 namespace caveto {
 
-// Returns the exit code: 1 when the splash was cancelled, 2 when the record
-// file could not be read or created, otherwise the event loop's result.
+// Exit codes besides the event loop's own.
+constexpr int kExitCancelled = 1;    // the splash was cancelled
+constexpr int kExitUnreadable = 2;   // the record file could not be read or created
+constexpr int kExitAlreadyOpen = 3;  // another program holds this cellar
+
+// Sets the application up and runs the main window until it closes;
+// returns the exit code.
 int runProgram(QApplication &app);
 
 } // namespace caveto

@@ -17,6 +17,7 @@
 #include "platform/Colors.h"
 #include "platform/ExitWatcher.h"
 #include "platform/FormStyle.h"
+#include "platform/LongEdit.h"
 #include "platform/MessageBox.h"
 #include "platform/SafeInput.h"
 #include "tasting/CataConjunto.h"
@@ -202,6 +203,17 @@ void TFormCavetoPas::FormCreate()
     }
     if (state.EntradaSplash == QLatin1String("N")) {
         m_cancelled = true;
+        return;
+    }
+
+    // One program per cellar: two programs saving the same book would each
+    // write over the other's records.
+    caveto::computeAppFolder();
+    QDir().mkpath(caveto::dataFolderPath());
+    m_lock = std::make_unique<caveto::BookLock>(caveto::dataFolderPath());
+    if (!m_lock->tryLock()) {
+        caveto::showMessage(QStringLiteral("Caveto Error."), m_lock->error(), this);
+        m_alreadyOpen = true;
         return;
     }
 
@@ -423,6 +435,8 @@ QWidget *TFormCavetoPas::fieldWidget(Field f) const
 
 QString TFormCavetoPas::widgetText(const QWidget *w)
 {
+    if (auto *longEdit = qobject_cast<const TLongEdit *>(w))
+        return longEdit->text();
     if (auto *combo = qobject_cast<const QComboBox *>(w))
         return combo->currentText();
     if (auto *edit = qobject_cast<const QLineEdit *>(w))
@@ -432,7 +446,9 @@ QString TFormCavetoPas::widgetText(const QWidget *w)
 
 void TFormCavetoPas::setWidgetText(QWidget *w, const QString &text)
 {
-    if (auto *combo = qobject_cast<QComboBox *>(w))
+    if (auto *longEdit = qobject_cast<TLongEdit *>(w))
+        longEdit->setText(text);
+    else if (auto *combo = qobject_cast<QComboBox *>(w))
         combo->setEditText(text);
     else if (auto *edit = qobject_cast<QLineEdit *>(w))
         edit->setText(text);

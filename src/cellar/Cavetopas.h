@@ -5,14 +5,17 @@
 // modes "ALTA", "BAJA", "MODI" and "CONS". The record file and its image live
 // in the book (`EditorFichero`); the window only applies the commands.
 
+#include "cellar/BookLock.h"
 #include "cellar/CellarBook.h"
 #include "cellar/RecordLine.h"
+#include "platform/LongEdit.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <memory>
 
 class QComboBox;
 class QDialog;
@@ -34,6 +37,7 @@ class TGradiente;
 class ThhALed;
 class TmyLabel3d;
 class TNumEdit;
+
 class TImagenPlus;
 
 namespace caveto {
@@ -93,6 +97,8 @@ public:
     // False when the record file exists but could not be read; the window
     // then refuses to run so the file is never overwritten.
     bool loaded() const { return m_loaded; }
+    // True when another program holds the cellar: nothing was loaded.
+    bool alreadyOpen() const { return m_alreadyOpen; }
 
     // ---- State shared with the other windows ----
     QString ModoActual; // "ALTA", "BAJA", "MODI", "CONS" or empty
@@ -171,8 +177,10 @@ public:
     QLabel *PLibroBodega = nullptr, *PCataDeVino = nullptr;
 
     // Hidden working controls.
-    QLineEdit *Linea = nullptr, *W_Linea = nullptr, *EFichero = nullptr, *Valor_Editor = nullptr,
-              *Imagen = nullptr;
+    // The record line, its snapshot and the photo path keep their whole
+    // text however long (the photo path runs to the end of the line).
+    TLongEdit *Linea = nullptr, *W_Linea = nullptr, *Imagen = nullptr;
+    QLineEdit *EFichero = nullptr, *Valor_Editor = nullptr;
     QLabel *PContReg = nullptr;
 
     caveto::StatusPanels *StatusBar1 = nullptr;
@@ -345,6 +353,8 @@ private:
 
     bool m_cancelled = false;
     bool m_loaded = false;
+    bool m_alreadyOpen = false;
+    std::unique_ptr<caveto::BookLock> m_lock;
     QStringListModel *m_recordModel = nullptr;
     caveto::ExitWatcher *m_exitWatcher = nullptr;
     QMenu *m_acercaMenu = nullptr;

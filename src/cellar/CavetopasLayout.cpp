@@ -17,6 +17,7 @@
 #include "platform/Colors.h"
 #include "platform/ExitWatcher.h"
 #include "platform/FormStyle.h"
+#include "platform/LongEdit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -219,13 +220,19 @@ void TFormCavetoPas::buildLayout()
     PCataDeVino->hide();
 
     // Hidden working controls.
-    Linea = caveto::makeHiddenField(client, QStringLiteral("Linea"), 0, false);
-    W_Linea = caveto::makeHiddenField(client, QStringLiteral("W_Linea"), 0, false);
+    auto longField = [client](const char *name, bool readOnly) {
+        auto *edit = new TLongEdit(client);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setReadOnly(readOnly);
+        edit->hide();
+        return edit;
+    };
+    Linea = longField("Linea", false);
+    W_Linea = longField("W_Linea", false);
     const int notesName = caveto::fieldWidth(Field::EFichero);
     EFichero = caveto::makeHiddenField(client, QStringLiteral("EFichero"), notesName, true);
     Valor_Editor = caveto::makeHiddenField(client, QStringLiteral("Valor_Editor"), notesName, true);
-    // The photo path is kept whole, however long.
-    Imagen = caveto::makeHiddenField(client, QStringLiteral("Imagen"), 0, true);
+    Imagen = longField("Imagen", true);
     PContReg = new QLabel(QStringLiteral("0"), client);
     PContReg->setObjectName(QStringLiteral("PContReg"));
     PContReg->hide();

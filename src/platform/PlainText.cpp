@@ -46,8 +46,49 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
+Utf16 detectUtf16(QByteArrayView bytes)
+{
+    if (bytes.size() >= 2) {
+        const uchar b0 = uchar(bytes[0]), b1 = uchar(bytes[1]);
+        if (b0 == 0xFF && b1 == 0xFE)
+            return Utf16::LittleEndian;
+        if (b0 == 0xFE && b1 == 0xFF)
+            return Utf16::BigEndian;
+    }
+    // Text never holds NUL bytes, and UTF-16 text in Latin letters has one in
+    // nearly every pair: high bytes zero at odd offsets (little endian) or at
+    // even ones (big endian). A sample is enough to tell.
+    const qsizetype n = qMin<qsizetype>(bytes.size(), 1 << 16) & ~qsizetype(1);
+    if (n < 4)
+        return Utf16::No;
+    qsizetype zeroEven = 0, zeroOdd = 0;
+    for (qsizetype i = 0; i < n; i += 2) {
+        zeroEven += bytes[i] == 0;
+        zeroOdd += bytes[i + 1] == 0;
+    }
+    const qsizetype pairs = n / 2;
+    if (zeroOdd * 5 >= pairs * 2 && zeroEven * 20 < pairs)
+        return Utf16::LittleEndian;
+    if (zeroEven * 5 >= pairs * 2 && zeroOdd * 20 < pairs)
+        return Utf16::BigEndian;
+    return Utf16::No;
+}
+
 QString decode(QByteArrayView bytes)
 {
+    const Utf16 utf16 = detectUtf16(bytes);
+    if (utf16 != Utf16::No) {
+        const bool little = utf16 == Utf16::LittleEndian;
+        QString text(bytes.size() / 2, Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+            const uchar a = uchar(bytes[i]), b = uchar(bytes[i + 1]);
+            *out++ = little ? char16_t(a | b << 8) : char16_t(b | a << 8);
+        }
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        return text;
+    }
     if (isValidUtf8(bytes)) {
         if (bytes.startsWith("\xEF\xBB\xBF"))
             bytes = bytes.sliced(3);

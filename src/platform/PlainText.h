@@ -9,9 +9,16 @@
 
 namespace caveto::plaintext {
 
-// UTF-8 when the bytes are valid UTF-8 (a leading UTF-8 byte-order mark is
-// dropped), otherwise Windows-1252, which decodes any byte sequence.
+// UTF-16 (little or big endian, with or without a byte-order mark, as
+// Windows editors save "Unicode" text); else UTF-8 when the bytes are valid
+// UTF-8 (a leading UTF-8 byte-order mark is dropped); else Windows-1252,
+// which decodes any byte sequence.
 QString decode(QByteArrayView bytes);
+
+enum class Utf16 { No, LittleEndian, BigEndian };
+// Whether the bytes are UTF-16 text: a byte-order mark, or, without one, the
+// zero high bytes that text in Latin letters has in every other byte.
+Utf16 detectUtf16(QByteArrayView bytes);
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, no
 // surrogates, nothing above U+10FFFF, no sequence cut at the end).

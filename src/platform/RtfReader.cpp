@@ -1190,10 +1190,26 @@ int readDocument(QByteArrayView data, QTextDocument *doc)
 
 namespace caveto {
 
+namespace {
+// An RTF document saved as UTF-16 text holds only ASCII in its markup: back
+// to bytes it reads as any RTF file.
+QByteArray utf16Rtf(QByteArrayView data)
+{
+    if (plaintext::detectUtf16(data) == plaintext::Utf16::No)
+        return {};
+    const QString text = plaintext::decode(data);
+    if (!text.trimmed().startsWith(QLatin1String("{\\rtf")))
+        return {};
+    return text.toLatin1();
+}
+} // namespace
+
 QStringList readTextLines(QByteArrayView data)
 {
     if (rtf::isRtf(data))
         return rtf::readLines(data);
+    if (const QByteArray rtf = utf16Rtf(data); !rtf.isEmpty())
+        return rtf::readLines(rtf);
     return plaintext::splitLines(plaintext::decode(data));
 }
 
@@ -1203,6 +1219,8 @@ int readTextDocument(QByteArrayView data, QTextDocument *doc)
         return 0;
     if (rtf::isRtf(data))
         return rtf::readDocument(data, doc);
+    if (const QByteArray rtf = utf16Rtf(data); !rtf.isEmpty())
+        return rtf::readDocument(rtf, doc);
     const QStringList lines = plaintext::splitLines(plaintext::decode(data));
     const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false);

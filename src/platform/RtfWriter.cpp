@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
 
 #include <cstring>
 
@@ -26,7 +27,10 @@ constexpr char kHex[] = "0123456789abcdef";
 // The most bytes one UTF-16 unit takes once escaped: "\u-32768?".
 constexpr qsizetype kMaxEscaped = 9;
 
-enum class Mode { Lines, Document };
+// Lines: record lines, every character is text. Document: a fragment of a
+// formatted document. ObjectFragment: a fragment that stands for an embedded
+// object or a frame mark, whose placeholder characters have no text.
+enum class Mode { Lines, Document, ObjectFragment };
 
 inline char *put(char *d, const char *s, size_t n)
 {
@@ -103,13 +107,13 @@ char *escape(char *d, QStringView text, Mode mode)
             d = put(d, "\\tab ", 5);
             continue;
         }
-        if (mode == Mode::Document) {
+        if (mode != Mode::Lines) {
             if (u == 0x2028) { // a line break inside the paragraph
                 d = put(d, "\\line ", 6);
                 continue;
             }
-            if (u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1)
-                continue; // embedded objects and table frame marks have no text
+            if (mode == Mode::ObjectFragment && (u == 0xFFFC || u == 0xFDD0 || u == 0xFDD1))
+                continue;
         }
         const int b = win1252::fromUnicode(QChar(u));
         if (b >= 0) {
@@ -243,6 +247,7 @@ public:
         body.reserve(m_doc->characterCount() * 2 + 256);
         // A document without text has no paragraph, so it reads back empty.
         const bool empty = m_doc->characterCount() <= 1;
+        const bool hasFrames = !m_doc->rootFrame()->childFrames().isEmpty();
         for (QTextBlock block = m_doc->begin(); block.isValid() && !empty; block = block.next()) {
             body += "\\pard\\plain";
             body += alignmentWord(block.blockFormat().alignment());
@@ -253,7 +258,12 @@ public:
                 body += '{';
                 appendStyle(body, styleOf(frag.charFormat()));
                 body += ' ';
-                appendEscaped(body, frag.text(), Mode::Document);
+                // The user may type U+FFFC or U+FDD0 themselves: only an
+                // image or a frame makes them placeholders.
+                const QTextCharFormat format = frag.charFormat();
+                const bool object = format.objectType() != QTextFormat::NoObject
+                    || format.isImageFormat() || hasFrames;
+                appendEscaped(body, frag.text(), object ? Mode::ObjectFragment : Mode::Document);
                 body += '}';
             }
             // An empty paragraph keeps its size through its paragraph mark.

@@ -2,6 +2,7 @@
 
 #include "app/Inicio.h"
 #include "app/Program.h"
+#include "cellar/BookLock.h"
 #include "cellar/StatusPanels.h"
 #include "controls/GIFImage.h"
 
@@ -56,6 +57,26 @@ private slots:
         QVERIFY(sawWindow);
         QCOMPARE(caveto::program().EntradaSplash, QStringLiteral("S"));
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("Datos/Caveto20.Datos"))));
+    }
+
+    // A second program on the same cellar says so and ends at once, before
+    // reading or writing anything.
+    void secondProgramOnTheSameCellarEnds()
+    {
+        QTemporaryDir dir;
+        caveto::setAppFolderOverride(dir.path());
+        const QString data = dir.filePath(QStringLiteral("Datos"));
+        QVERIFY(QDir().mkpath(data));
+        caveto::BookLock first(data);
+        QVERIFY(first.tryLock());
+        caveto::DialogScript script;
+        script.clickNext(QStringLiteral("TFormInicio"), QStringLiteral("BEntrar"));
+        QCOMPARE(caveto::runProgram(*qApp), caveto::kExitAlreadyOpen);
+        const auto shown = script.takeMessages();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
+        QVERIFY(shown[0].text.startsWith(QStringLiteral("Caveto ya está abierto con esta bodega")));
+        QVERIFY(!QFileInfo::exists(QDir(data).filePath(QStringLiteral("Caveto20.Datos"))));
     }
 
     void splashWindow()

@@ -809,8 +809,9 @@ private slots:
         QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
         QVERIFY(shown[0].text.contains(QStringLiteral("Caveto20.Datos")));
         QCOMPARE(f.fileBytes(), before);
+        // No temporary file is left beside the book and its lock.
         QCOMPARE(QDir(f.dir.filePath(QStringLiteral("Datos"))).entryList(QDir::Files),
-            QStringList { QStringLiteral("Caveto20.Datos") });
+            (QStringList { QStringLiteral("Caveto.lock"), QStringLiteral("Caveto20.Datos") }));
         QCOMPARE(w->PContReg->text(), QStringLiteral("1"));
         QCOMPARE(w->EditorFichero.image(), QStringList { kept });
         // The typed wine is still there to save again.

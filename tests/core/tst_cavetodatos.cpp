@@ -1,4 +1,6 @@
+#include "cellar/BookLock.h"
 #include "cellar/DataFile.h"
+#include "platform/FileIO.h"
 #include "cellar/RecordLine.h"
 
 #include <QtTest>
@@ -119,6 +121,46 @@ private slots:
         QCOMPARE(r.exitCode, 2);
         QVERIFY(!QFile::exists(out));
         QVERIFY(!r.err.isEmpty());
+
+        // Only regular files are read: a device would never end.
+        r = runTool({ QStringLiteral("lines"), QStringLiteral("/dev/zero") });
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("No es un fichero normal"));
+        // Nor a file past the size limit (a sparse one here, read in no time).
+        const QString huge = dir.filePath(QStringLiteral("huge.Datos"));
+        {
+            QFile f(huge);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(caveto::kMaxReadSize + 1));
+        }
+        r = runTool({ QStringLiteral("lines"), huge });
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("demasiado grande"));
+    }
+
+    // A book that an open program holds is never rewritten; a lock left by a
+    // program that is gone does not stop the tool.
+    void rewriteRefusesABookAnOpenProgramHolds()
+    {
+        QTemporaryDir dir;
+        const QString in = QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos");
+        const QString out = dir.filePath(QStringLiteral("Caveto20.Datos"));
+        {
+            caveto::BookLock held(dir.path());
+            QVERIFY(held.tryLock());
+            const Run r = runTool({ QStringLiteral("rewrite"), in, out });
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY(QString::fromLocal8Bit(r.err).contains(QStringLiteral("Caveto ya está abierto")));
+            QVERIFY(!QFile::exists(out));
+        }
+        QFile stale(caveto::BookLock::lockPath(dir.path()));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write(QByteArray::number(std::numeric_limits<int>::max()) + "\ncaveto\n"
+            + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.close();
+        const Run r = runTool({ QStringLiteral("rewrite"), in, out });
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(QFile::exists(out));
     }
 };
 

@@ -311,6 +311,10 @@ void TestRtf::documents_data()
         << QByteArray(R"({\rtf1\par})") << QStringList { "" } << "L" << QStringList();
     QTest::newRow("empty paragraphs") << QByteArray(R"({\rtf1 \par\par x\par\par})")
                                       << QStringList { "", "", "x", "" } << "LLLL" << QStringList();
+    // U+FFFC typed by the user is text, not an embedded object.
+    QTest::newRow("object replacement character as text")
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}\f0 a\u-4?b\par})") << QStringList { u("a\uFFFCb") }
+        << "L" << QStringList { "a", "Arial 12" };
 }
 
 void TestRtf::documents()
@@ -330,6 +334,15 @@ void TestRtf::documents()
     QCOMPARE(::alignments(doc), alignments);
     for (qsizetype i = 0; i + 1 < formats.size(); i += 2)
         QCOMPARE(formatOf(doc, formats.at(i)), formats.at(i + 1));
+
+    // A notes document saved as "Unicode" text by a Windows editor reads the same.
+    QString asText;
+    for (char c : data)
+        asText += QChar(uchar(c));
+    QByteArray utf16("\xff\xfe");
+    for (QChar c : asText)
+        utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    QCOMPARE(caveto::readTextLines(utf16), lines);
 
     // Written and read back, a document with formats of its own is the same,
     // format by format; and written again, the same file. (Plain text would

@@ -115,6 +115,19 @@ void TestTextCodecs::plainDecode_data()
     QTest::newRow("bom only") << QByteArray("\xef\xbb\xbf") << QString();
     // Mostly UTF-8 but one stray byte: the whole file is Windows-1252.
     QTest::newRow("mixed falls back") << QByteArray("\xc3\xb1 \xf1") << u("Ã± ñ");
+    // "Unicode" text as Windows editors save it, with or without the mark.
+    auto utf16 = [](const QString &text, bool little, bool mark) {
+        QByteArray out = mark ? (little ? QByteArray("\xff\xfe") : QByteArray("\xfe\xff")) : QByteArray();
+        for (QChar c : text) {
+            const char lo = char(c.unicode() & 0xFF), hi = char(c.unicode() >> 8);
+            out.append(little ? lo : hi).append(little ? hi : lo);
+        }
+        return out;
+    };
+    QTest::newRow("utf-16le with bom") << utf16(spanish, true, true) << spanish;
+    QTest::newRow("utf-16be with bom") << utf16(spanish, false, true) << spanish;
+    QTest::newRow("utf-16le without bom") << utf16(spanish, true, false) << spanish;
+    QTest::newRow("utf-16be without bom") << utf16(spanish, false, false) << spanish;
 }
 
 void TestTextCodecs::plainDecode()

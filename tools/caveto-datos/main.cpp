@@ -7,6 +7,7 @@
 //   caveto-datos rewrite IN OUT  IN read as the program reads it, written to
 //                                OUT as the program saves (never a partial OUT)
 
+#include "cellar/BookLock.h"
 #include "cellar/DataFile.h"
 #include "cellar/RecordLine.h"
 
@@ -117,6 +118,13 @@ int runRewrite(const QString &in, const QString &out)
     QString error;
     if (!readFile(in, &lines, &error))
         return fail(error);
+    // A book that an open program holds must not change under it: the
+    // program's next save would undo this one.
+    caveto::BookLock lock(QFileInfo(out).absolutePath());
+    if (QFileInfo::exists(caveto::BookLock::lockPath(QFileInfo(out).absolutePath()))
+        && !lock.tryLock())
+        return fail(QStringLiteral("%1: %2 Cierre Caveto antes de escribir en su bodega.")
+                        .arg(out, lock.error()));
     if (!caveto::writeRecordFile(out, lines, &error))
         return fail(QStringLiteral("%1: %2").arg(out, error));
     return 0;
