@@ -10,8 +10,12 @@
 // longitude and latitude are projected (longitude times the cosine of a middle
 // latitude), an affine fit carries them to the marker centres, and a smoothing
 // thin-plate spline takes up part of what is left. The smoothing keeps the
-// spline gentle: interpolating every marker exactly folds the coast. The Canary
-// Islands get a fit of their own in an inset at the lower right.
+// spline gentle: interpolating every marker exactly folds the coast. Where a
+// coastal marker still falls at sea or next to the shore, a smooth local shift
+// of the drawing brings land under it. Mallorca, whose two markers lie four
+// times further apart than their towns, is drawn on its own, larger; the
+// Canary Islands are laid out island by island in an inset at the lower right.
+// The program stops with an error if any marker ends off its own land.
 //
 // Everything is drawn at four times its final size and averaged down.
 
@@ -690,11 +694,6 @@ Shore shoreOf(const Geometry &g, const Projection &proj, bool canary)
 // ---------------------------------------------------------------------------
 // Islands drawn on their own
 
-double tunable(const char *name, double fallback)
-{
-    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariable(name).toDouble() : fallback;
-}
-
 // The outer rings of an island, projected.
 std::vector<QPolygonF> islandRings(const Geometry &g, const QString &island, const Projection &proj)
 {
@@ -736,29 +735,37 @@ QPointF centroid(const QPolygonF &r)
     return {x / (3 * a), y / (3 * a)};
 }
 
-// The point of the ring nearest to p that lies at least `inside` from its
+// The points of a fine grid over the ring that lie at least `inside` from its
 // shore (projected degrees).
-QPointF nearestInterior(const QPolygonF &ring, QPointF p, double inside)
+std::vector<QPointF> interiorPoints(const QPolygonF &ring, double inside)
 {
     const QRectF box = ring.boundingRect();
-    QPointF best = centroid(ring);
-    double bestDistance = 1e9;
+    std::vector<QPointF> out;
     const double step = std::min(box.width(), box.height()) / 80;
     for (double y = box.top(); y <= box.bottom(); y += step)
         for (double x = box.left(); x <= box.right(); x += step) {
             const QPointF q(x, y);
-            const double d = std::hypot(q.x() - p.x(), q.y() - p.y());
-            if (d >= bestDistance || !ring.containsPoint(q, Qt::OddEvenFill))
+            if (!ring.containsPoint(q, Qt::OddEvenFill))
                 continue;
             double shore = 1e9;
             for (int i = 0; i + 1 < ring.size() && shore >= inside; ++i)
                 shore = std::min(shore, segmentDistance(q, ring[i], ring[i + 1]));
-            if (shore >= inside) {
-                best = q;
-                bestDistance = d;
-            }
+            if (shore >= inside)
+                out.push_back(q);
         }
-    return best;
+    if (out.empty())
+        out.push_back(centroid(ring));
+    return out;
+}
+
+// The point of the ring nearest to p that lies at least `inside` from its
+// shore.
+QPointF nearestInterior(const QPolygonF &ring, QPointF p, double inside)
+{
+    const std::vector<QPointF> points = interiorPoints(ring, inside);
+    return *std::min_element(points.begin(), points.end(), [&](QPointF a, QPointF b) {
+        return std::hypot(a.x() - p.x(), a.y() - p.y()) < std::hypot(b.x() - p.x(), b.y() - p.y());
+    });
 }
 
 // Draws lon/lat at scale s (pixels a projected degree), with `from` (projected)
@@ -897,7 +904,7 @@ MainlandFit fitMainland(const Geometry &g, const std::vector<Place> &places,
     }
     {
         const QPolygonF ring = largest(islandRings(g, QStringLiteral("Mallorca"), proj));
-        const Placement m = placeOver(ring, onMallorca, fit.mainlandScale, tunable("MAP_MALLORCA_DEPTH", kLandMargin));
+        const Placement m = placeOver(ring, onMallorca, fit.mainlandScale, kLandMargin);
         fit.mallorcaScale = m.scale;
         layout.islands[QStringLiteral("Mallorca")] = similarity(proj, m.scale, centroid(ring), m.at);
     }
@@ -972,12 +979,8 @@ MainlandFit fitMainland(const Geometry &g, const std::vector<Place> &places,
                 }
             QPointF out = onLand ? towards : -towards;
             out /= std::max(1e-9, std::hypot(out.x(), out.y()));
-            const QPoint nearest = m;
             const double amount = onLand ? kLandMargin + 1 - room : std::sqrt(double(best)) + kLandMargin + 1;
             pushes[k] = Push {QPointF(m), out, std::min(amount, kPushRadius / 2), kPushRadius};
-            if (qEnvironmentVariableIsSet("MAP_DEBUG"))
-                std::printf("push %s: on land %d, room %d, nearest (%d, %d), amount %.1f\n",
-                            appellations()[fitted[k]].name, onLand, room, nearest.x(), nearest.y(), amount);
             ++fit.shorePoints;
         }
         if (allOnLand)
@@ -1013,15 +1016,15 @@ struct CanaryFit
     Errors affine;   // one similarity for the whole archipelago
     Errors placed;   // as drawn
     double tenerifeAreaRatio = 0;
-    std::vector<std::pair<int, double>> moved;   // appellation, km between its town and its marker's spot
 };
 
 // The eight Canary markers cannot sit on their islands at any one scale:
 // Tenerife's five are spread wider than the island is at the scale the other
 // three allow. So the inset is laid out island by island, each in its own
-// shape. Tenerife is drawn larger than the rest: a similarity placed where its
-// five markers sit deepest inside it, with a gentle spline that carries the
-// markers still near its shore a few pixels inland. La Palma, El Hierro and
+// shape. Tenerife is drawn larger than the rest and turned a quarter of a
+// right angle, which lines its long axis up with its five markers: a
+// similarity placed where they sit deepest inside it, with a gentle spline
+// that carries the markers still near its shore a few pixels inland. La Palma, El Hierro and
 // Lanzarote, at the inset's scale, are put where their marker falls on them
 // nearest their town. La Gomera, Gran Canaria and Fuerteventura go where an
 // affine fit of the placed islands' centres puts them, nudged apart where they
@@ -1030,9 +1033,14 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
                       const std::vector<int> &which, MapLayout &layout)
 {
     const Projection proj = kCanaryProjection;
-    const double scale = tunable("MAP_ISLES_SCALE", 72.0);       // pixels a degree
-    const double tenerifeScale = tunable("MAP_TENERIFE_SCALE", 160.0);
+    // Pixels a projected degree: the inset's scale, and Tenerife's, the
+    // smallest at which a similarity brings its five markers to its shore.
+    const double scale = 72.0;
+    const double tenerifeScale = 160.0;
     const double inside = kIslandMargin + 2;                        // px
+    // How far Tenerife keeps from another island's marker: room for that
+    // island around it.
+    const double kIslandClearance = 14.0;
     CanaryFit fit;
 
     std::vector<QPointF> allSource, allTarget;
@@ -1055,7 +1063,7 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
         for (int i : which)
             if (islandOf(i) == QLatin1String("Tenerife"))
                 ti.push_back(i);
-        const double turn = rad(tunable("MAP_TENERIFE_TURN", -25.0));
+        const double turn = rad(-25.0);
         const double c = std::cos(turn), sn = std::sin(turn);
         // Projected degrees to pixels: turned about the centre, scaled, placed at `at`.
         auto base = [&](QPointF q, QPointF at) {
@@ -1085,6 +1093,10 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
                 double d = 1e9;
                 for (int i : ti)
                     d = std::min(d, depth(QPointF(markerCentreOnMap(i)), o));
+                // ... and stays well clear of the other islands' markers.
+                for (int i : which)
+                    if (islandOf(i) != QLatin1String("Tenerife"))
+                        d = std::min(d, -depth(QPointF(markerCentreOnMap(i)), o) - kIslandClearance);
                 if (d > bestDepth) {
                     bestDepth = d;
                     at = o;
@@ -1095,7 +1107,7 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
         std::vector<QPointF> source, target;
         for (int i : ti) {
             const QPointF m(markerCentreOnMap(i));
-            source.push_back(nearestInterior(ring, unbase(m, at), tunable("MAP_TENERIFE_DEPTH", inside + 1) / tenerifeScale));
+            source.push_back(nearestInterior(ring, unbase(m, at), (inside + 1) / tenerifeScale));
             target.push_back(m);
         }
         // Points around the shore stay where the similarity has them, so the
@@ -1111,7 +1123,7 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
             source.push_back(q);
             target.push_back(base(q, at));
         }
-        const Warp warp(source, target, std::vector<double>(source.size(), tunable("MAP_TENERIFE_LAMBDA", 0.0001)));
+        const Warp warp(source, target, std::vector<double>(source.size(), 0.0001));
         layout.islands[QStringLiteral("Tenerife")] = [warp, proj](QPointF p) { return warp(proj(p)); };
         const QRectF box = ring.boundingRect();
         fit.tenerifeAreaRatio = warp.smallestAreaRatio(box, box.width() / 40);
@@ -1125,13 +1137,45 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
             geoCentre[QString::fromLatin1(island.name)] = centroid(ringOf(island.name));
     auto unproject = [&](QPointF q) { return QPointF(q.x() / proj.cosLat, q.y()); };
     drawnCentre[QStringLiteral("Tenerife")] = layout.islands[QStringLiteral("Tenerife")](unproject(geoCentre[QStringLiteral("Tenerife")]));
+    QHash<QString, QPainterPath> drawn;
+    auto pathOf = [&](const QString &name) {
+        QPainterPath path;
+        for (const QPolygonF &r : islandRings(g, name, proj)) {
+            QPolygonF px;
+            for (QPointF q : r)
+                px.append(layout.islands[name](unproject(q)));
+            path.addPolygon(px);
+        }
+        return path;
+    };
+    QPainterPathStroker widen;
+    widen.setWidth(8.0);
+    auto clear = [&](const QPainterPath &path) {
+        const QPainterPath grown = path.united(widen.createStroke(path));
+        for (const QPainterPath &other : drawn)
+            if (grown.intersects(other))
+                return false;
+        return true;
+    };
+    drawn[QStringLiteral("Tenerife")] = pathOf(QStringLiteral("Tenerife"));
     for (int i : which) {
         const QString name = islandOf(i);
         if (name == QLatin1String("Tenerife"))
             continue;
+        // The spot under the marker: nearest the town of those that keep the
+        // island clear of Tenerife.
         const QPolygonF ring = largest(islandRings(g, name, proj));
-        const QPointF from = nearestInterior(ring, proj(places[i].lonLat), inside / scale);
-        layout.islands[name] = similarity(proj, scale, from, QPointF(markerCentreOnMap(i)));
+        const QPointF town = proj(places[i].lonLat);
+        std::vector<QPointF> spots = interiorPoints(ring, inside / scale);
+        std::sort(spots.begin(), spots.end(), [&](QPointF a, QPointF b) {
+            return std::hypot(a.x() - town.x(), a.y() - town.y()) < std::hypot(b.x() - town.x(), b.y() - town.y());
+        });
+        for (QPointF from : spots) {
+            layout.islands[name] = similarity(proj, scale, from, QPointF(markerCentreOnMap(i)));
+            if (clear(pathOf(name)))
+                break;
+        }
+        drawn[name] = pathOf(name);
         drawnCentre[name] = layout.islands[name](unproject(geoCentre[name]));
     }
 
@@ -1145,21 +1189,6 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
         return Warp(s, t, std::vector<double>(s.size(), 0.0), true);
     }();
     const QRectF room(318, 300, kMapWidth - 6 - 318, kMapHeight - 6 - 300);
-    QHash<QString, QPainterPath> drawn;
-    auto pathOf = [&](const QString &name) {
-        QPainterPath path;
-        for (const QPolygonF &r : islandRings(g, name, proj)) {
-            QPolygonF px;
-            for (QPointF q : r)
-                px.append(layout.islands[name](unproject(q)));
-            path.addPolygon(px);
-        }
-        return path;
-    };
-    for (auto it = drawnCentre.cbegin(); it != drawnCentre.cend(); ++it)
-        drawn[it.key()] = pathOf(it.key());
-    QPainterPathStroker widen;
-    widen.setWidth(8.0);
     for (const char *name : {"Fuerteventura", "Gran_Canaria", "La_Gomera"}) {
         const QString n = QString::fromLatin1(name);
         QPointF at = arrangement(geoCentre[n]);
@@ -1376,7 +1405,7 @@ int main(int argc, char **argv)
         (isCanaryPlace(places[i]) ? canary : mainland).push_back(i);
 
     MapLayout layout;
-    const MainlandFit main = fitMainland(geometry, places, mainland, tunable("MAP_LAMBDA", 1.0), layout);
+    const MainlandFit main = fitMainland(geometry, places, mainland, 1.0, layout);
     const CanaryFit isles = layCanaries(geometry, places, canary, layout);
 
     std::printf("Mainland and Balearics, %zu markers: affine median %.1f px, largest %.1f px; "

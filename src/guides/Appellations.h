@@ -14,11 +14,11 @@ namespace caveto {
 
 struct Appellation
 {
-    const char *name;            // UTF-8, exactly as the lists show it
-    const char *key;             // picture resource: :/guides/pictures/<key>.png
-    const char *pictureControl;  // objectName of the guide's picture control
-    int pictureTop;              // top of the shown picture in the guide
-    QPoint marker;               // left and top of the map's LED, client coordinates
+    const char *name; // UTF-8, exactly as the lists show it
+    const char *key; // picture resource: :/guides/pictures/<key>.png
+    const char *pictureControl; // objectName of the guide's picture control
+    int pictureTop; // top of the shown picture in the guide
+    QPoint marker; // left and top of the map's LED, client coordinates
 };
 
 inline constexpr int kAppellationCount = 56;

@@ -23,10 +23,14 @@ constexpr int kLanzarote = 17;
 
 QImage labelMask()
 {
-    return QImage(QStringLiteral(CAVETO_SAMPLES_DIR "/map/land-mask.png")).convertToFormat(QImage::Format_Grayscale8);
+    return QImage(QStringLiteral(CAVETO_SAMPLES_DIR "/map/land-mask.png"))
+        .convertToFormat(QImage::Format_Grayscale8);
 }
 
-int label(const QImage &mask, QPoint p) { return mask.constScanLine(p.y())[p.x()]; }
+int label(const QImage &mask, QPoint p)
+{
+    return mask.constScanLine(p.y())[p.x()];
+}
 
 // The mean colour of the 3 x 3 pixels around p, which evens out JPEG noise.
 QColor meanColour(const QImage &image, QPoint p)
@@ -43,20 +47,26 @@ QColor meanColour(const QImage &image, QPoint p)
 }
 
 // The sea is blue, the land a warm cream: land is where red clearly outweighs blue.
-bool looksLikeLand(const QColor &c) { return c.red() - c.blue() > 20; }
-bool looksLikeSea(const QColor &c) { return c.blue() - c.red() > 30; }
+bool looksLikeLand(const QColor &c)
+{
+    return c.red() - c.blue() > 20;
+}
+bool looksLikeSea(const QColor &c)
+{
+    return c.blue() - c.red() > 30;
+}
 
 int expectedLabel(const QString &name)
 {
     static const QHash<QString, int> canaries = {
-        {QStringLiteral("Abona"), kTenerife},
-        {QStringLiteral("Tacoronte Acentejo"), kTenerife},
-        {QStringLiteral("Valle de Guimar"), kTenerife},
-        {QStringLiteral("Valle de la Oratava"), kTenerife},
-        {QStringLiteral("Ycoden Daute Isora"), kTenerife},
-        {QStringLiteral("El Hierro"), kElHierro},
-        {QStringLiteral("La Palma"), kLaPalma},
-        {QStringLiteral("Lanzarote"), kLanzarote},
+        { QStringLiteral("Abona"), kTenerife },
+        { QStringLiteral("Tacoronte Acentejo"), kTenerife },
+        { QStringLiteral("Valle de Guimar"), kTenerife },
+        { QStringLiteral("Valle de la Oratava"), kTenerife },
+        { QStringLiteral("Ycoden Daute Isora"), kTenerife },
+        { QStringLiteral("El Hierro"), kElHierro },
+        { QStringLiteral("La Palma"), kLaPalma },
+        { QStringLiteral("Lanzarote"), kLanzarote },
     };
     return canaries.value(name, kSpain);
 }
@@ -80,7 +90,7 @@ private slots:
             controls.insert(QLatin1String(a.pictureControl));
             // The key is the picture control's name, lower-cased, without "bmp".
             QCOMPARE(QString::fromLatin1(a.pictureControl).toLower().remove(QLatin1String("bmp")),
-                     QLatin1String(a.key));
+                QLatin1String(a.key));
             QCOMPARE(a.pictureTop, names[i] == QLatin1String("Alella") ? 15 : 18);
         }
         QCOMPARE(keys.size(), kAppellationCount);
@@ -96,7 +106,7 @@ private slots:
         const QStringList names = appellationNames();
         for (int i = 1; i < names.size(); ++i)
             QVERIFY2(collator.compare(names[i - 1], names[i]) < 0,
-                     qPrintable(names[i - 1] + QLatin1String(" / ") + names[i]));
+                qPrintable(names[i - 1] + QLatin1String(" / ") + names[i]));
     }
 
     void indexByExactName_data()
@@ -130,7 +140,8 @@ private slots:
         QTest::newRow("Lanzarote") << QStringLiteral("Lanzarote") << QPoint(486, 340);
         QTest::newRow("Abona") << QStringLiteral("Abona") << QPoint(386, 402);
         QTest::newRow("Rías Baixas") << QStringLiteral("Rías Baixas") << QPoint(16, 68);
-        QTest::newRow("Chacolí de Getaria") << QStringLiteral("Chacolí de Getaria") << QPoint(300, 6);
+        QTest::newRow("Chacolí de Getaria")
+            << QStringLiteral("Chacolí de Getaria") << QPoint(300, 6);
         QTest::newRow("Yecla") << QStringLiteral("Yecla") << QPoint(265, 240);
     }
     void markerPositions()
@@ -167,7 +178,8 @@ private slots:
     void markersSitOnTheirLand()
     {
         QFETCH(int, index);
-        const QImage map = QImage(QStringLiteral(":/guides/Mapa.jpg")).convertToFormat(QImage::Format_RGB32);
+        const QImage map
+            = QImage(QStringLiteral(":/guides/Mapa.jpg")).convertToFormat(QImage::Format_RGB32);
         const QImage mask = labelMask();
         QVERIFY(!map.isNull() && !mask.isNull());
         const QPoint c = markerCentreOnMap(index);
@@ -183,7 +195,8 @@ private slots:
 
     void maskAndPictureAgree()
     {
-        const QImage map = QImage(QStringLiteral(":/guides/Mapa.jpg")).convertToFormat(QImage::Format_RGB32);
+        const QImage map
+            = QImage(QStringLiteral(":/guides/Mapa.jpg")).convertToFormat(QImage::Format_RGB32);
         const QImage mask = labelMask();
         QVERIFY(!map.isNull() && !mask.isNull());
         int sea = 0, land = 0, checked = 0;
