@@ -483,6 +483,25 @@ struct MapLayout
     }
 };
 
+// A pale band of shallow water along every shore (`band` wide), then the
+// land, layer by layer; a hairline of each fill colour closes the seams
+// between its areas.
+using LandLayer = std::pair<const std::vector<QPainterPath> *, QColor>;
+void paintLand(QPainter &p, const std::vector<LandLayer> &layers, double band, double seam)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(pen(pal::SeaShallow, band));
+    for (const auto &layer : layers)
+        for (const auto &path : *layer.first)
+            p.drawPath(path);
+    for (const auto &[list, colour] : layers) {
+        p.setPen(pen(colour, seam));
+        p.setBrush(colour);
+        for (const auto &path : *list)
+            p.drawPath(path);
+    }
+}
+
 // Labels of the mask: one grey level an area.
 int labelOf(const Area &a, size_t k)
 {
@@ -503,33 +522,24 @@ void paintMap(QPainter &p, const Geometry &g, const MapLayout &layout, Paint wha
 
     // Mainland and Balearics, with the neighbours.
     std::vector<QPainterPath> spain, foreign;
+    // A polygon is painted at once on the mask; for the map it is kept, to
+    // be painted in layers.
+    auto take = [&](const Area &a, size_t k, std::vector<QPainterPath> &into) {
+        const QPainterPath path = polygonPath(a.polygons[k], layout.forPolygon(a, k));
+        if (!mask) {
+            into.push_back(path);
+            return;
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(flat(labelOf(a, k)));
+        p.drawPath(path);
+    };
     for (const Area &a : g.areas)
-        for (size_t k = 0; k < a.polygons.size(); ++k) {
-            if (isCanary(a))
-                continue;
-            const QPainterPath path = polygonPath(a.polygons[k], layout.forPolygon(a, k));
-            if (mask) {
-                p.setPen(Qt::NoPen);
-                p.setBrush(flat(labelOf(a, k)));
-                p.drawPath(path);
-            } else {
-                (a.country == QLatin1String("ESP") ? spain : foreign).push_back(path);
-            }
-        }
+        for (size_t k = 0; k < a.polygons.size(); ++k)
+            if (!isCanary(a))
+                take(a, k, a.country == QLatin1String("ESP") ? spain : foreign);
     if (!mask) {
-        // A pale band of shallow water along every shore, then the land;
-        // a hairline of the fill colour closes the seams between areas.
-        p.setBrush(Qt::NoBrush);
-        p.setPen(pen(pal::SeaShallow, 4.5));
-        for (const auto *list : {&foreign, &spain})
-            for (const auto &path : *list)
-                p.drawPath(path);
-        for (const auto &[list, colour] : {std::pair {&foreign, pal::Foreign}, std::pair {&spain, pal::Land}}) {
-            p.setPen(pen(colour, 0.4));
-            p.setBrush(colour);
-            for (const auto &path : *list)
-                p.drawPath(path);
-        }
+        paintLand(p, {{&foreign, pal::Foreign}, {&spain, pal::Land}}, 4.5, 0.4);
         auto stroke = [&](const char *kind, const QPen &withPen) {
             p.setPen(withPen);
             p.setBrush(Qt::NoBrush);
@@ -575,16 +585,8 @@ void paintMap(QPainter &p, const Geometry &g, const MapLayout &layout, Paint wha
     std::vector<QPainterPath> isles;
     for (const Area &a : g.areas)
         for (size_t k = 0; k < a.polygons.size(); ++k)
-            if (isCanary(a) && layout.islands.contains(a.islands[k])) {
-                const QPainterPath path = polygonPath(a.polygons[k], layout.forPolygon(a, k));
-                if (mask) {
-                    p.setPen(Qt::NoPen);
-                    p.setBrush(flat(labelOf(a, k)));
-                    p.drawPath(path);
-                } else {
-                    isles.push_back(path);
-                }
-            }
+            if (isCanary(a) && layout.islands.contains(a.islands[k]))
+                take(a, k, isles);
     if (!mask) {
         p.setBrush(Qt::NoBrush);
         p.setPen(pen(pal::SeaShallow, 4.5));
@@ -1339,18 +1341,7 @@ QImage drawPicture(const Geometry &g, const Place &place, const PictureView &vie
                 if (inPictureArea(a, k, place.area))
                     tinted.push_back(path);
             }
-        p.setBrush(Qt::NoBrush);
-        p.setPen(pen(pal::SeaShallow, 3.0));
-        for (const auto *list : {&foreign, &spain})
-            for (const auto &path : *list)
-                p.drawPath(path);
-        for (const auto &[list, colour] : {std::pair {&foreign, pal::Foreign}, std::pair {&spain, pal::Land},
-                                           std::pair {&tinted, pal::Tint}}) {
-            p.setPen(pen(colour, 0.3));
-            p.setBrush(colour);
-            for (const auto &path : *list)
-                p.drawPath(path);
-        }
+        paintLand(p, {{&foreign, pal::Foreign}, {&spain, pal::Land}, {&tinted, pal::Tint}}, 3.0, 0.3);
         auto stroke = [&](const char *kind, const QPen &withPen) {
             p.setPen(withPen);
             for (const Line &l : g.lines)
