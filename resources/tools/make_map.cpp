@@ -47,26 +47,29 @@ namespace {
 
 constexpr int kSuper = 4;
 constexpr double kPi = 3.14159265358979323846;
-double rad(double deg) { return deg * kPi / 180.0; }
+double rad(double deg)
+{
+    return deg * kPi / 180.0;
+}
 
 // ---------------------------------------------------------------------------
 // Geometry as the data step wrote it
 
-using Ring = QPolygonF;                 // lon, lat
-using Polygon = std::vector<Ring>;      // outer ring, then holes
+using Ring = QPolygonF; // lon, lat
+using Polygon = std::vector<Ring>; // outer ring, then holes
 
 struct Area
 {
-    QString country;     // ESP, PRT, FRA ...
-    QString code;        // ISO 3166-2 of the province
+    QString country; // ESP, PRT, FRA ...
+    QString code; // ISO 3166-2 of the province
     QString community;
     std::vector<Polygon> polygons;
-    std::vector<QString> islands;   // per polygon: the island it belongs to, or empty
+    std::vector<QString> islands; // per polygon: the island it belongs to, or empty
 };
 
 struct Line
 {
-    QString kind;   // coast, country, community, province
+    QString kind; // coast, country, community, province
     QPolygonF points;
 };
 
@@ -99,13 +102,13 @@ Geometry readGeometry(const QString &path)
         if (fields.isEmpty())
             continue;
         if (fields[0] == QLatin1String("A"))
-            g.areas.push_back({fields.value(1), fields.value(2), fields.value(3), {}, {}});
+            g.areas.push_back({ fields.value(1), fields.value(2), fields.value(3), {}, {} });
         else if (fields[0] == QLatin1String("P"))
             g.areas.back().polygons.emplace_back();
         else if (fields[0] == QLatin1String("R"))
             g.areas.back().polygons.back().push_back(parsePoints(fields, 1));
         else if (fields[0] == QLatin1String("L"))
-            g.lines.push_back({fields[1], parsePoints(fields, 2)});
+            g.lines.push_back({ fields[1], parsePoints(fields, 2) });
     }
     return g;
 }
@@ -117,28 +120,28 @@ Geometry readGeometry(const QString &path)
 struct Island
 {
     const char *name;
-    QPointF inside;   // lon, lat
-    int label;        // value in the label mask
+    QPointF inside; // lon, lat
+    int label; // value in the label mask
 };
 
 constexpr int kLabelSea = 0;
-constexpr int kLabelSpain = 1;      // mainland, Balearics, Ceuta and Melilla
-constexpr int kLabelForeign = 2;    // Portugal, France, Andorra, Gibraltar, Africa
-constexpr int kLabelFrame = 9;      // the inset's frame
+constexpr int kLabelSpain = 1; // mainland, Balearics, Ceuta and Melilla
+constexpr int kLabelForeign = 2; // Portugal, France, Andorra, Gibraltar, Africa
+constexpr int kLabelFrame = 9; // the inset's frame
 
-const std::array<Island, 11> kIslands = {{
-    {"El_Hierro", {-18.00, 27.75}, 11},
-    {"La_Palma", {-17.86, 28.68}, 12},
-    {"La_Gomera", {-17.23, 28.11}, 13},
-    {"Tenerife", {-16.60, 28.28}, 14},
-    {"Gran_Canaria", {-15.60, 27.95}, 15},
-    {"Fuerteventura", {-14.00, 28.40}, 16},
-    {"Lanzarote", {-13.65, 29.00}, 17},
-    {"Mallorca", {2.95, 39.60}, kLabelSpain},
-    {"Menorca", {4.10, 39.95}, kLabelSpain},
-    {"Ibiza", {1.40, 38.98}, kLabelSpain},
-    {"Formentera", {1.45, 38.69}, kLabelSpain},
-}};
+const std::array<Island, 11> kIslands = { {
+    { "El_Hierro", { -18.00, 27.75 }, 11 },
+    { "La_Palma", { -17.86, 28.68 }, 12 },
+    { "La_Gomera", { -17.23, 28.11 }, 13 },
+    { "Tenerife", { -16.60, 28.28 }, 14 },
+    { "Gran_Canaria", { -15.60, 27.95 }, 15 },
+    { "Fuerteventura", { -14.00, 28.40 }, 16 },
+    { "Lanzarote", { -13.65, 29.00 }, 17 },
+    { "Mallorca", { 2.95, 39.60 }, kLabelSpain },
+    { "Menorca", { 4.10, 39.95 }, kLabelSpain },
+    { "Ibiza", { 1.40, 38.98 }, kLabelSpain },
+    { "Formentera", { 1.45, 38.69 }, kLabelSpain },
+} };
 
 const Island *islandNamed(const QString &name)
 {
@@ -148,8 +151,14 @@ const Island *islandNamed(const QString &name)
     return nullptr;
 }
 
-bool isCanary(const Area &a) { return a.code == QLatin1String("ES-TF") || a.code == QLatin1String("ES-GC"); }
-bool isBalearic(const Area &a) { return a.code == QLatin1String("ES-PM"); }
+bool isCanary(const Area &a)
+{
+    return a.code == QLatin1String("ES-TF") || a.code == QLatin1String("ES-GC");
+}
+bool isBalearic(const Area &a)
+{
+    return a.code == QLatin1String("ES-PM");
+}
 
 void nameIslands(Geometry &g)
 {
@@ -186,7 +195,7 @@ struct Place
     QString name;
     QPointF lonLat;
     QString town;
-    QStringList area;   // province codes, or one island name
+    QStringList area; // province codes, or one island name
 };
 
 std::vector<Place> readPlaces(const QString &path)
@@ -211,8 +220,8 @@ std::vector<Place> readPlaces(const QString &path)
         const int i = appellationIndex(c.value(0));
         if (i < 0 || c.size() < 5)
             qFatal("unknown or short place line: %s", qPrintable(line));
-        byIndex[i] = {c[0], {c[1].toDouble(), c[2].toDouble()}, c[3],
-                      c[4].split(QLatin1Char(' '), Qt::SkipEmptyParts)};
+        byIndex[i] = { c[0], { c[1].toDouble(), c[2].toDouble() }, c[3],
+            c[4].split(QLatin1Char(' '), Qt::SkipEmptyParts) };
         ++found;
     }
     if (found != kAppellationCount)
@@ -220,7 +229,10 @@ std::vector<Place> readPlaces(const QString &path)
     return byIndex;
 }
 
-bool isCanaryPlace(const Place &p) { return p.lonLat.x() < -12.0; }
+bool isCanaryPlace(const Place &p)
+{
+    return p.lonLat.x() < -12.0;
+}
 
 // ---------------------------------------------------------------------------
 // Linear algebra for the fits: small dense systems, Gaussian elimination with
@@ -267,7 +279,7 @@ class Warp
 public:
     Warp() = default;
     Warp(std::vector<QPointF> source, const std::vector<QPointF> &target,
-         const std::vector<double> &lambda, bool affineOnly = false)
+        const std::vector<double> &lambda, bool affineOnly = false)
         : m_source(std::move(source))
     {
         const size_t n = m_source.size();
@@ -276,7 +288,7 @@ public:
             std::vector<std::vector<double>> ata(3, std::vector<double>(3, 0.0));
             std::vector<double> atx(3, 0.0), aty(3, 0.0);
             for (size_t i = 0; i < n; ++i) {
-                const double row[3] = {1.0, m_source[i].x(), m_source[i].y()};
+                const double row[3] = { 1.0, m_source[i].x(), m_source[i].y() };
                 for (int r = 0; r < 3; ++r) {
                     for (int c = 0; c < 3; ++c)
                         ata[r][c] += row[r] * row[c];
@@ -285,8 +297,8 @@ public:
                 }
             }
             const auto ax = solve(ata, atx), ay = solve(ata, aty);
-            m_ax = {ax[0], ax[1], ax[2]};
-            m_ay = {ay[0], ay[1], ay[2]};
+            m_ax = { ax[0], ax[1], ax[2] };
+            m_ay = { ay[0], ay[1], ay[2] };
             m_source.clear();
             return;
         }
@@ -296,7 +308,7 @@ public:
             for (size_t j = 0; j < n; ++j)
                 a[i][j] = kernel(m_source[i], m_source[j]);
             a[i][i] += lambda[i];
-            const double p[3] = {1.0, m_source[i].x(), m_source[i].y()};
+            const double p[3] = { 1.0, m_source[i].x(), m_source[i].y() };
             for (int k = 0; k < 3; ++k) {
                 a[i][n + k] = p[k];
                 a[n + k][i] = p[k];
@@ -310,8 +322,8 @@ public:
         const auto wx = solve(a, bx), wy = solve(a, by);
         m_wx.assign(wx.begin(), wx.begin() + n);
         m_wy.assign(wy.begin(), wy.begin() + n);
-        m_ax = {wx[n], wx[n + 1], wx[n + 2]};
-        m_ay = {wy[n], wy[n + 1], wy[n + 2]};
+        m_ax = { wx[n], wx[n + 1], wx[n + 2] };
+        m_ay = { wy[n], wy[n + 1], wy[n + 2] };
     }
 
     QPointF operator()(QPointF p) const
@@ -323,7 +335,7 @@ public:
             x += m_wx[i] * u;
             y += m_wy[i] * u;
         }
-        return {x, y};
+        return { x, y };
     }
 
     // Smallest ratio of the local area scale to the affine part's over a grid:
@@ -335,8 +347,10 @@ public:
         const double h = step / 4;
         for (double y = box.top(); y <= box.bottom(); y += step)
             for (double x = box.left(); x <= box.right(); x += step) {
-                const QPointF fx = ((*this)(QPointF(x + h, y)) - (*this)(QPointF(x - h, y))) / (2 * h);
-                const QPointF fy = ((*this)(QPointF(x, y + h)) - (*this)(QPointF(x, y - h))) / (2 * h);
+                const QPointF fx
+                    = ((*this)(QPointF(x + h, y)) - (*this)(QPointF(x - h, y))) / (2 * h);
+                const QPointF fy
+                    = ((*this)(QPointF(x, y + h)) - (*this)(QPointF(x, y - h))) / (2 * h);
                 smallest = std::min(smallest, (fx.x() * fy.y() - fx.y() * fy.x()) / affine);
             }
         return smallest;
@@ -358,11 +372,11 @@ private:
 struct Projection
 {
     double cosLat;
-    QPointF operator()(QPointF lonLat) const { return {lonLat.x() * cosLat, lonLat.y()}; }
+    QPointF operator()(QPointF lonLat) const { return { lonLat.x() * cosLat, lonLat.y() }; }
 };
 
-const Projection kMainlandProjection {std::cos(rad(40.0))};
-const Projection kCanaryProjection {std::cos(rad(28.3))};
+const Projection kMainlandProjection { std::cos(rad(40.0)) };
+const Projection kCanaryProjection { std::cos(rad(28.3)) };
 
 // ---------------------------------------------------------------------------
 // Colours
@@ -402,7 +416,8 @@ QImage boxDown(const QImage &big, int f)
         for (int x = 0; x < out.width(); ++x) {
             int r = 0, g = 0, b = 0;
             for (int j = 0; j < f; ++j) {
-                const auto *src = reinterpret_cast<const QRgb *>(big.constScanLine(y * f + j)) + x * f;
+                const auto *src
+                    = reinterpret_cast<const QRgb *>(big.constScanLine(y * f + j)) + x * f;
                 for (int i = 0; i < f; ++i) {
                     r += qRed(src[i]);
                     g += qGreen(src[i]);
@@ -440,7 +455,10 @@ QPainterPath polygonPath(const Polygon &polygon, const ToPixel &to)
     return path;
 }
 
-bool lineIsCanary(const Line &l) { return l.points.first().x() < -12.0 && l.points.first().y() < 30.0; }
+bool lineIsCanary(const Line &l)
+{
+    return l.points.first().x() < -12.0 && l.points.first().y() < 30.0;
+}
 bool lineIsBalearic(const Line &l)
 {
     const QPointF p = l.points.first();
@@ -514,7 +532,8 @@ enum class Paint { Map, Mask };
 
 // Paints in picture pixels (the painter may scale). The mask is painted flat,
 // without smoothing, one grey level an area.
-void paintMap(QPainter &p, const Geometry &g, const MapLayout &layout, Paint what, bool withInset = true)
+void paintMap(
+    QPainter &p, const Geometry &g, const MapLayout &layout, Paint what, bool withInset = true)
 {
     const bool mask = what == Paint::Mask;
     auto flat = [&](int v) { return QColor(v, v, v); };
@@ -539,7 +558,7 @@ void paintMap(QPainter &p, const Geometry &g, const MapLayout &layout, Paint wha
             if (!isCanary(a))
                 take(a, k, a.country == QLatin1String("ESP") ? spain : foreign);
     if (!mask) {
-        paintLand(p, {{&foreign, pal::Foreign}, {&spain, pal::Land}}, 4.5, 0.4);
+        paintLand(p, { { &foreign, pal::Foreign }, { &spain, pal::Land } }, 4.5, 0.4);
         auto stroke = [&](const char *kind, const QPen &withPen) {
             p.setPen(withPen);
             p.setBrush(Qt::NoBrush);
@@ -632,14 +651,18 @@ int margin(const QImage &mask, QPoint c, int label, int limit = 12)
             if (d2 >= best * best)
                 continue;
             const QPoint q = c + QPoint(dx, dy);
-            const bool other = !mask.rect().contains(q) || mask.constScanLine(q.y())[q.x()] != label;
+            const bool other
+                = !mask.rect().contains(q) || mask.constScanLine(q.y())[q.x()] != label;
             if (other)
                 best = int(std::floor(std::sqrt(double(d2))));
         }
     return best;
 }
 
-int labelAt(const QImage &mask, QPoint c) { return mask.constScanLine(c.y())[c.x()]; }
+int labelAt(const QImage &mask, QPoint c)
+{
+    return mask.constScanLine(c.y())[c.x()];
+}
 
 // ---------------------------------------------------------------------------
 // The fits
@@ -663,7 +686,7 @@ Errors errorsOf(const ToPixel &to, const std::vector<Place> &places, const std::
         const QPointF d = to(places[i].lonLat) - QPointF(markerCentreOnMap(i));
         e.push_back(std::hypot(d.x(), d.y()));
     }
-    return {median(e), *std::max_element(e.begin(), e.end())};
+    return { median(e), *std::max_element(e.begin(), e.end()) };
 }
 
 // Shores and borders in projected degrees, for moving a point inland.
@@ -722,7 +745,7 @@ double ringArea(const QPolygonF &r)
 const QPolygonF &largest(const std::vector<QPolygonF> &rings)
 {
     return *std::max_element(rings.begin(), rings.end(),
-                             [](const QPolygonF &a, const QPolygonF &b) { return ringArea(a) < ringArea(b); });
+        [](const QPolygonF &a, const QPolygonF &b) { return ringArea(a) < ringArea(b); });
 }
 
 QPointF centroid(const QPolygonF &r)
@@ -734,7 +757,7 @@ QPointF centroid(const QPolygonF &r)
         x += (r[i].x() + r[i + 1].x()) * c;
         y += (r[i].y() + r[i + 1].y()) * c;
     }
-    return {x / (3 * a), y / (3 * a)};
+    return { x / (3 * a), y / (3 * a) };
 }
 
 // The points of a fine grid over the ring that lie at least `inside` from its
@@ -805,7 +828,8 @@ QPointF pushed(QPointF x, const std::vector<Push> &pushes)
     QPointF out = x;
     for (const Push &p : pushes) {
         const QPointF d = x - p.centre;
-        out += p.direction * p.amount * std::exp(-(d.x() * d.x() + d.y() * d.y()) / (p.radius * p.radius));
+        out += p.direction * p.amount
+            * std::exp(-(d.x() * d.x() + d.y() * d.y()) / (p.radius * p.radius));
     }
     return out;
 }
@@ -813,13 +837,13 @@ QPointF pushed(QPointF x, const std::vector<Push> &pushes)
 struct MainlandFit
 {
     std::vector<Push> pushes;
-    Errors splineOnly;   // the spline alone, over the markers it was fitted to
+    Errors splineOnly; // the spline alone, over the markers it was fitted to
     Warp warp;
     Errors affine, spline;
     double smallestAreaRatio = 0;
-    std::vector<int> heldOff;   // appellations whose shore had to be held off
+    std::vector<int> heldOff; // appellations whose shore had to be held off
     int shorePoints = 0;
-    double mallorcaScale = 0, mainlandScale = 0;   // px a projected degree
+    double mallorcaScale = 0, mainlandScale = 0; // px a projected degree
     double smallestPushRatio = 1e9;
 };
 
@@ -836,33 +860,35 @@ double depthInside(const QPolygonF &ring, QPointF q, double scale)
 struct Placement
 {
     double scale;
-    QPointF at;        // pixel of the ring's centroid
-    double depth;      // of the shallowest marker
+    QPointF at; // pixel of the ring's centroid
+    double depth; // of the shallowest marker
 };
 
 // The smallest scale from `from` up at which a similarity (no turn) puts every
 // marker at least `need` pixels inside the ring, and the place for it.
-Placement placeOver(const QPolygonF &ring, const std::vector<QPointF> &markers, double from, double need)
+Placement placeOver(
+    const QPolygonF &ring, const std::vector<QPointF> &markers, double from, double need)
 {
     const QPointF c = centroid(ring);
     QPointF mean;
     for (QPointF m : markers)
         mean += m / double(markers.size());
-    Placement best {from, mean, -1e9};
+    Placement best { from, mean, -1e9 };
     for (double scale = from; scale < 4 * from; scale += 1.0) {
-        Placement here {scale, mean, -1e9};
+        Placement here { scale, mean, -1e9 };
         for (int dy = -30; dy <= 30; ++dy)
             for (int dx = -30; dx <= 30; ++dx) {
                 const QPointF at = mean + QPointF(dx, dy);
                 double d = 1e9;
                 for (QPointF m : markers) {
-                    const QPointF q = c + QPointF((m.x() - at.x()) / scale, (at.y() - m.y()) / scale);
+                    const QPointF q
+                        = c + QPointF((m.x() - at.x()) / scale, (at.y() - m.y()) / scale);
                     d = std::min(d, depthInside(ring, q, scale));
                     if (d < here.depth)
                         break;
                 }
                 if (d > here.depth)
-                    here = {scale, at, d};
+                    here = { scale, at, d };
             }
         best = here;
         if (here.depth >= need)
@@ -876,7 +902,7 @@ Placement placeOver(const QPolygonF &ring, const std::vector<QPointF> &markers, 
 // given a target a few pixels seaward of the marker and the spline is fitted
 // again, until every marker sits on land.
 MainlandFit fitMainland(const Geometry &g, const std::vector<Place> &places,
-                        const std::vector<int> &which, double lambda, MapLayout &layout)
+    const std::vector<int> &which, double lambda, MapLayout &layout)
 {
     const Projection proj = kMainlandProjection;
     std::vector<QPointF> source, target;
@@ -888,7 +914,8 @@ MainlandFit fitMainland(const Geometry &g, const std::vector<Place> &places,
     const Warp affine(source, target, std::vector<double>(source.size(), 0.0), true);
     fit.affine = errorsOf([&](QPointF p) { return affine(proj(p)); }, places, which);
     {
-        const QPointF a0 = affine(QPointF(0, 0)), a1 = affine(QPointF(1, 0)), a2 = affine(QPointF(0, 1));
+        const QPointF a0 = affine(QPointF(0, 0)), a1 = affine(QPointF(1, 0)),
+                      a2 = affine(QPointF(0, 1));
         const QPointF ex = a1 - a0, ey = a2 - a0;
         fit.mainlandScale = std::sqrt(std::abs(ex.x() * ey.y() - ex.y() * ey.x()));
     }
@@ -908,7 +935,8 @@ MainlandFit fitMainland(const Geometry &g, const std::vector<Place> &places,
         const QPolygonF ring = largest(islandRings(g, QStringLiteral("Mallorca"), proj));
         const Placement m = placeOver(ring, onMallorca, fit.mainlandScale, kLandMargin);
         fit.mallorcaScale = m.scale;
-        layout.islands[QStringLiteral("Mallorca")] = similarity(proj, m.scale, centroid(ring), m.at);
+        layout.islands[QStringLiteral("Mallorca")]
+            = similarity(proj, m.scale, centroid(ring), m.at);
     }
     {
         std::vector<QPointF> s, t;
@@ -974,15 +1002,17 @@ MainlandFit fitMainland(const Geometry &g, const std::vector<Place> &places,
             for (int dy = -20; dy <= 20; ++dy)
                 for (int dx = -20; dx <= 20; ++dx) {
                     const QPoint q = m + QPoint(dx, dy);
-                    if (dx * dx + dy * dy > 400 || !mask.rect().contains(q) || (labelAt(mask, q) == kLabelSpain) == onLand)
+                    if (dx * dx + dy * dy > 400 || !mask.rect().contains(q)
+                        || (labelAt(mask, q) == kLabelSpain) == onLand)
                         continue;
                     towards += QPointF(dx, dy);
                     best = std::min(best, dx * dx + dy * dy);
                 }
             QPointF out = onLand ? towards : -towards;
             out /= std::max(1e-9, std::hypot(out.x(), out.y()));
-            const double amount = onLand ? kLandMargin + 1 - room : std::sqrt(double(best)) + kLandMargin + 1;
-            pushes[k] = Push {QPointF(m), out, std::min(amount, kPushRadius / 2), kPushRadius};
+            const double amount
+                = onLand ? kLandMargin + 1 - room : std::sqrt(double(best)) + kLandMargin + 1;
+            pushes[k] = Push { QPointF(m), out, std::min(amount, kPushRadius / 2), kPushRadius };
             ++fit.shorePoints;
         }
         if (allOnLand)
@@ -1003,9 +1033,12 @@ MainlandFit fitMainland(const Geometry &g, const std::vector<Place> &places,
     for (int y = 0; y < kMapHeight; y += 2)
         for (int x = 0; x < kMapWidth; x += 2) {
             const QPointF c(x, y);
-            const QPointF fx = (pushed(c + QPointF(0.5, 0), fit.pushes) - pushed(c - QPointF(0.5, 0), fit.pushes));
-            const QPointF fy = (pushed(c + QPointF(0, 0.5), fit.pushes) - pushed(c - QPointF(0, 0.5), fit.pushes));
-            fit.smallestPushRatio = std::min(fit.smallestPushRatio, fx.x() * fy.y() - fx.y() * fy.x());
+            const QPointF fx = (pushed(c + QPointF(0.5, 0), fit.pushes)
+                - pushed(c - QPointF(0.5, 0), fit.pushes));
+            const QPointF fy = (pushed(c + QPointF(0, 0.5), fit.pushes)
+                - pushed(c - QPointF(0, 0.5), fit.pushes));
+            fit.smallestPushRatio
+                = std::min(fit.smallestPushRatio, fx.x() * fy.y() - fx.y() * fy.x());
         }
     return fit;
 }
@@ -1015,8 +1048,8 @@ MainlandFit fitMainland(const Geometry &g, const std::vector<Place> &places,
 
 struct CanaryFit
 {
-    Errors affine;   // one similarity for the whole archipelago
-    Errors placed;   // as drawn
+    Errors affine; // one similarity for the whole archipelago
+    Errors placed; // as drawn
     double tenerifeAreaRatio = 0;
 };
 
@@ -1032,14 +1065,14 @@ struct CanaryFit
 // affine fit of the placed islands' centres puts them, nudged apart where they
 // would touch.
 CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
-                      const std::vector<int> &which, MapLayout &layout)
+    const std::vector<int> &which, MapLayout &layout)
 {
     const Projection proj = kCanaryProjection;
     // Pixels a projected degree: the inset's scale, and Tenerife's, the
     // smallest at which a similarity brings its five markers to its shore.
     const double scale = 72.0;
     const double tenerifeScale = 160.0;
-    const double inside = kIslandMargin + 2;                        // px
+    const double inside = kIslandMargin + 2; // px
     // How far Tenerife keeps from another island's marker: room for that
     // island around it.
     const double kIslandClearance = 14.0;
@@ -1055,7 +1088,9 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
         fit.affine = errorsOf([&](QPointF p) { return w(proj(p)); }, places, which);
     }
     auto islandOf = [&](int i) { return places[i].area.value(0); };
-    auto ringOf = [&](const char *name) { return largest(islandRings(g, QString::fromLatin1(name), proj)); };
+    auto ringOf = [&](const char *name) {
+        return largest(islandRings(g, QString::fromLatin1(name), proj));
+    };
 
     // Tenerife: the similarity whose markers sit deepest inside the island.
     {
@@ -1071,10 +1106,11 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
         auto base = [&](QPointF q, QPointF at) {
             const QPointF d = q - centre;
             return QPointF(at.x() + tenerifeScale * (c * d.x() - sn * d.y()),
-                           at.y() - tenerifeScale * (sn * d.x() + c * d.y()));
+                at.y() - tenerifeScale * (sn * d.x() + c * d.y()));
         };
         auto unbase = [&](QPointF px, QPointF at) {
-            const double x = (px.x() - at.x()) / tenerifeScale, y = (at.y() - px.y()) / tenerifeScale;
+            const double x = (px.x() - at.x()) / tenerifeScale,
+                         y = (at.y() - px.y()) / tenerifeScale;
             return centre + QPointF(c * x + sn * y, -sn * x + c * y);
         };
         auto depth = [&](QPointF px, QPointF at) {
@@ -1098,7 +1134,8 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
                 // ... and stays well clear of the other islands' markers.
                 for (int i : which)
                     if (islandOf(i) != QLatin1String("Tenerife"))
-                        d = std::min(d, -depth(QPointF(markerCentreOnMap(i)), o) - kIslandClearance);
+                        d = std::min(
+                            d, -depth(QPointF(markerCentreOnMap(i)), o) - kIslandClearance);
                 if (d > bestDepth) {
                     bestDepth = d;
                     at = o;
@@ -1126,7 +1163,8 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
             target.push_back(base(q, at));
         }
         const Warp warp(source, target, std::vector<double>(source.size(), 0.0001));
-        layout.islands[QStringLiteral("Tenerife")] = [warp, proj](QPointF p) { return warp(proj(p)); };
+        layout.islands[QStringLiteral("Tenerife")]
+            = [warp, proj](QPointF p) { return warp(proj(p)); };
         const QRectF box = ring.boundingRect();
         fit.tenerifeAreaRatio = warp.smallestAreaRatio(box, box.width() / 40);
         std::printf("Tenerife: deepest similarity leaves %.1f px\n", bestDepth);
@@ -1138,7 +1176,8 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
         if (island.label >= 10)
             geoCentre[QString::fromLatin1(island.name)] = centroid(ringOf(island.name));
     auto unproject = [&](QPointF q) { return QPointF(q.x() / proj.cosLat, q.y()); };
-    drawnCentre[QStringLiteral("Tenerife")] = layout.islands[QStringLiteral("Tenerife")](unproject(geoCentre[QStringLiteral("Tenerife")]));
+    drawnCentre[QStringLiteral("Tenerife")] = layout.islands[QStringLiteral("Tenerife")](
+        unproject(geoCentre[QStringLiteral("Tenerife")]));
     QHash<QString, QPainterPath> drawn;
     auto pathOf = [&](const QString &name) {
         QPainterPath path;
@@ -1170,7 +1209,8 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
         const QPointF town = proj(places[i].lonLat);
         std::vector<QPointF> spots = interiorPoints(ring, inside / scale);
         std::sort(spots.begin(), spots.end(), [&](QPointF a, QPointF b) {
-            return std::hypot(a.x() - town.x(), a.y() - town.y()) < std::hypot(b.x() - town.x(), b.y() - town.y());
+            return std::hypot(a.x() - town.x(), a.y() - town.y())
+                < std::hypot(b.x() - town.x(), b.y() - town.y());
         });
         for (QPointF from : spots) {
             layout.islands[name] = similarity(proj, scale, from, QPointF(markerCentreOnMap(i)));
@@ -1191,7 +1231,7 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
         return Warp(s, t, std::vector<double>(s.size(), 0.0), true);
     }();
     const QRectF room(318, 300, kMapWidth - 6 - 318, kMapHeight - 6 - 300);
-    for (const char *name : {"Fuerteventura", "Gran_Canaria", "La_Gomera"}) {
+    for (const char *name : { "Fuerteventura", "Gran_Canaria", "La_Gomera" }) {
         const QString n = QString::fromLatin1(name);
         QPointF at = arrangement(geoCentre[n]);
         for (int step = 0; step < 80; ++step) {
@@ -1205,10 +1245,14 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
                     push += away / std::max(1.0, std::hypot(away.x(), away.y()));
                 }
             const QRectF box = path.boundingRect();
-            if (box.left() < room.left()) push.rx() += 1;
-            if (box.right() > room.right()) push.rx() -= 1;
-            if (box.top() < room.top()) push.ry() += 1;
-            if (box.bottom() > room.bottom()) push.ry() -= 1;
+            if (box.left() < room.left())
+                push.rx() += 1;
+            if (box.right() > room.right())
+                push.rx() -= 1;
+            if (box.top() < room.top())
+                push.ry() += 1;
+            if (box.bottom() > room.bottom())
+                push.ry() -= 1;
             if (push.isNull())
                 break;
             at += push / std::max(1.0, std::hypot(push.x(), push.y()));
@@ -1224,15 +1268,16 @@ CanaryFit layCanaries(const Geometry &g, const std::vector<Place> &places,
     box.setRight(std::min(box.right(), kMapWidth - 3.5));
     box.setBottom(std::min(box.bottom(), kMapHeight - 3.5));
     layout.inset = QRectF(std::round(box.left()) + 0.5, std::round(box.top()) + 0.5,
-                          std::round(box.width()), std::round(box.height()));
+        std::round(box.width()), std::round(box.height()));
 
     // How far each marker is from its town as drawn.
     std::vector<double> e;
     for (int i : which) {
-        const QPointF d = layout.islands[islandOf(i)](places[i].lonLat) - QPointF(markerCentreOnMap(i));
+        const QPointF d
+            = layout.islands[islandOf(i)](places[i].lonLat) - QPointF(markerCentreOnMap(i));
         e.push_back(std::hypot(d.x(), d.y()));
     }
-    fit.placed = {median(e), *std::max_element(e.begin(), e.end())};
+    fit.placed = { median(e), *std::max_element(e.begin(), e.end()) };
     return fit;
 }
 
@@ -1245,7 +1290,7 @@ constexpr int kPictureHeight = 70;
 struct PictureView
 {
     Projection proj;
-    QRectF extent;   // projected degrees, y up
+    QRectF extent; // projected degrees, y up
     int width;
 };
 
@@ -1286,20 +1331,20 @@ std::vector<PictureView> pictureViews(const Geometry &g, const std::vector<Place
     std::vector<PictureView> views;
     std::vector<std::pair<double, int>> aspects;
     for (const Place &place : places) {
-        const QRectF geo = tintedExtent(g, place.area, Projection {1.0});
-        const Projection proj {std::cos(rad(geo.center().y()))};
+        const QRectF geo = tintedExtent(g, place.area, Projection { 1.0 });
+        const Projection proj { std::cos(rad(geo.center().y())) };
         QRectF box = tintedExtent(g, place.area, proj);
         const double pad = 0.16 * std::max(box.width(), box.height());
         box.adjust(-pad, -pad, pad, pad);
         aspects.emplace_back(box.width() / box.height(), int(views.size()));
-        views.push_back({proj, box, kPictureHeight});
+        views.push_back({ proj, box, kPictureHeight });
     }
     std::sort(aspects.begin(), aspects.end());
     if (!(aspects[kNarrowPictures - 1].first < aspects[kNarrowPictures].first - 0.01))
         qFatal("no clear four tallest pictures");
     for (int k = 0; k < kNarrowPictures; ++k)
-        views[aspects[k].second].width =
-            std::clamp(int(std::lround(kPictureHeight * aspects[k].first)), 55, 68);
+        views[aspects[k].second].width
+            = std::clamp(int(std::lround(kPictureHeight * aspects[k].first)), 55, 68);
     for (PictureView &view : views) {
         // Grow the short side to the picture's shape.
         QRectF &box = view.extent;
@@ -1313,8 +1358,9 @@ std::vector<PictureView> pictureViews(const Geometry &g, const std::vector<Place
         }
     }
     for (int k = 0; k < kNarrowPictures + 3; ++k)
-        std::printf("  %s: %.2f wide for its height%s\n", places[aspects[k].second].name.toUtf8().constData(),
-                    aspects[k].first, k < kNarrowPictures ? ", narrower picture" : "");
+        std::printf("  %s: %.2f wide for its height%s\n",
+            places[aspects[k].second].name.toUtf8().constData(), aspects[k].first,
+            k < kNarrowPictures ? ", narrower picture" : "");
     return views;
 }
 
@@ -1341,7 +1387,8 @@ QImage drawPicture(const Geometry &g, const Place &place, const PictureView &vie
                 if (inPictureArea(a, k, place.area))
                     tinted.push_back(path);
             }
-        paintLand(p, {{&foreign, pal::Foreign}, {&spain, pal::Land}, {&tinted, pal::Tint}}, 3.0, 0.3);
+        paintLand(p, { { &foreign, pal::Foreign }, { &spain, pal::Land }, { &tinted, pal::Tint } },
+            3.0, 0.3);
         auto stroke = [&](const char *kind, const QPen &withPen) {
             p.setPen(withPen);
             for (const Line &l : g.lines)
@@ -1379,8 +1426,9 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 5) {
-        std::fprintf(stderr, "usage: make_map <geometry.txt> <map_places.tsv> <resources dir> "
-                             "<label mask.png> [--preview <dir>]\n");
+        std::fprintf(stderr,
+            "usage: make_map <geometry.txt> <map_places.tsv> <resources dir> "
+            "<label mask.png> [--preview <dir>]\n");
         return 2;
     }
     Geometry geometry = readGeometry(args[1]);
@@ -1401,24 +1449,26 @@ int main(int argc, char **argv)
 
     std::printf("Mainland and Balearics, %zu markers: affine median %.1f px, largest %.1f px; "
                 "as drawn median %.1f px, largest %.1f px\n",
-                mainland.size(), main.affine.median, main.affine.largest, main.spline.median,
-                main.spline.largest);
+        mainland.size(), main.affine.median, main.affine.largest, main.spline.median,
+        main.spline.largest);
     std::printf("  the spline alone, %zu markers off Mallorca: median %.1f px, largest %.1f px; "
                 "smallest area ratio %.2f\n",
-                mainland.size() - 2, main.splineOnly.median, main.splineOnly.largest, main.smallestAreaRatio);
-    std::printf("Canaries, %zu markers: one similarity median %.1f px, largest %.1f px; "
-                "as laid out median %.1f px, largest %.1f px; Tenerife's smallest area ratio %.2f\n",
-                canary.size(), isles.affine.median, isles.affine.largest, isles.placed.median,
-                isles.placed.largest, isles.tenerifeAreaRatio);
+        mainland.size() - 2, main.splineOnly.median, main.splineOnly.largest,
+        main.smallestAreaRatio);
+    std::printf(
+        "Canaries, %zu markers: one similarity median %.1f px, largest %.1f px; "
+        "as laid out median %.1f px, largest %.1f px; Tenerife's smallest area ratio %.2f\n",
+        canary.size(), isles.affine.median, isles.affine.largest, isles.placed.median,
+        isles.placed.largest, isles.tenerifeAreaRatio);
     std::printf("  Mallorca drawn at %.0f px a degree, the mainland at %.0f\n", main.mallorcaScale,
-                main.mainlandScale);
+        main.mainlandScale);
     std::printf("  smallest area scale of the shifts %.2f\n", main.smallestPushRatio);
     std::printf("  %d shifts of the land under the markers of", main.shorePoints);
     for (int i : main.heldOff)
         std::printf(" %s,", appellations()[i].name);
     std::printf("\n");
     std::printf("Inset frame: (%.1f, %.1f) %.0f x %.0f\n", layout.inset.left(), layout.inset.top(),
-                layout.inset.width(), layout.inset.height());
+        layout.inset.width(), layout.inset.height());
 
     // The map, its mask, and the check that every marker sits on its land.
     const QImage map = drawMap(geometry, layout);
@@ -1433,8 +1483,8 @@ int main(int argc, char **argv)
         const QRect led(appellations()[i].marker - kMapPictureOrigin, QSize(22, 16));
         const bool underInset = !isCanaryPlace(pl) && led.intersects(layout.inset.toAlignedRect());
         if (got != want || room < kLeastMargin || underInset) {
-            std::printf("  NOT ON ITS LAND: %s (label %d, want %d, margin %d%s)\n", appellations()[i].name,
-                        got, want, room, underInset ? ", under the inset" : "");
+            std::printf("  NOT ON ITS LAND: %s (label %d, want %d, margin %d%s)\n",
+                appellations()[i].name, got, want, room, underInset ? ", under the inset" : "");
             ++failures;
         }
     }
@@ -1485,12 +1535,13 @@ int main(int argc, char **argv)
             ++narrow;
             std::printf("  narrow picture: %s, %d wide\n", appellations()[i].name, views[i].width);
         }
-        const QString path = resources.filePath(QStringLiteral("guides/pictures/%1.png")
-                                                    .arg(QLatin1String(appellations()[i].key)));
+        const QString path = resources.filePath(
+            QStringLiteral("guides/pictures/%1.png").arg(QLatin1String(appellations()[i].key)));
         if (!picture.convertToFormat(QImage::Format_RGB888).save(path, "PNG"))
             qFatal("cannot write %s", qPrintable(path));
     }
-    std::printf("%d pictures, %d of them narrower than %d\n", kAppellationCount, narrow, kPictureHeight);
+    std::printf(
+        "%d pictures, %d of them narrower than %d\n", kAppellationCount, narrow, kPictureHeight);
 
     if (!preview.isEmpty()) {
         QImage look = map.copy();

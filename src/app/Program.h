@@ -7,9 +7,9 @@ class QApplication;
 namespace caveto {
 
 // Exit codes besides the event loop's own.
-constexpr int kExitCancelled = 1;    // the splash was cancelled
-constexpr int kExitUnreadable = 2;   // the record file could not be read or created
-constexpr int kExitAlreadyOpen = 3;  // another program holds this cellar
+constexpr int kExitCancelled = 1; // the splash was cancelled
+constexpr int kExitUnreadable = 2; // the record file could not be read or created
+constexpr int kExitAlreadyOpen = 3; // another program holds this cellar
 
 // Sets the application up and runs the main window until it closes;
 // returns the exit code.

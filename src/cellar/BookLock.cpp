@@ -9,7 +9,9 @@ QString BookLock::lockPath(const QString &dataFolder)
     return QDir(dataFolder).filePath(QStringLiteral("Caveto.lock"));
 }
 
-BookLock::BookLock(const QString &dataFolder) : m_folder(dataFolder), m_lock(lockPath(dataFolder))
+BookLock::BookLock(const QString &dataFolder)
+    : m_folder(dataFolder)
+    , m_lock(lockPath(dataFolder))
 {
     // A lock is stale only when its process is gone, never by its age: a
     // program may stay open for days.

@@ -38,23 +38,24 @@ bool saveFileAtomically(const QString &path, const QByteArray &data, QString *er
 
 QString userErrorText(const QString &systemText)
 {
-    struct Known {
+    struct Known
+    {
         const char *system;
         const char *spanish;
     };
     static const Known known[] = {
-        {"No space left on device", "No queda espacio en el disco"},
-        {"Disk quota exceeded", "Se ha superado la cuota de disco"},
-        {"File too large", "El fichero es demasiado grande"},
-        {"Permission denied", "Permiso denegado"},
-        {"Operation not permitted", "Operación no permitida"},
-        {"Read-only file system", "El disco es de solo lectura"},
-        {"No such file or directory", "No existe el fichero o la carpeta"},
-        {"Is a directory", "Es una carpeta, no un fichero"},
-        {"Not a directory", "Una parte de la ruta no es una carpeta"},
-        {"Input/output error", "Error de lectura o escritura en el disco"},
-        {"Too many open files", "Hay demasiados ficheros abiertos"},
-        {"File name too long", "El nombre del fichero es demasiado largo"},
+        { "No space left on device", "No queda espacio en el disco" },
+        { "Disk quota exceeded", "Se ha superado la cuota de disco" },
+        { "File too large", "El fichero es demasiado grande" },
+        { "Permission denied", "Permiso denegado" },
+        { "Operation not permitted", "Operación no permitida" },
+        { "Read-only file system", "El disco es de solo lectura" },
+        { "No such file or directory", "No existe el fichero o la carpeta" },
+        { "Is a directory", "Es una carpeta, no un fichero" },
+        { "Not a directory", "Una parte de la ruta no es una carpeta" },
+        { "Input/output error", "Error de lectura o escritura en el disco" },
+        { "Too many open files", "Hay demasiados ficheros abiertos" },
+        { "File name too long", "El nombre del fichero es demasiado largo" },
     };
     for (const Known &k : known) {
         if (systemText.contains(QLatin1String(k.system), Qt::CaseInsensitive))

@@ -11,7 +11,10 @@ class TLongEdit : public QLineEdit
     Q_OBJECT
 
 public:
-    explicit TLongEdit(QWidget *parent = nullptr) : QLineEdit(parent) { }
+    explicit TLongEdit(QWidget *parent = nullptr)
+        : QLineEdit(parent)
+    {
+    }
 
     // These hide QLineEdit's own: use the field through a TLongEdit pointer.
     QString text() const { return m_text; }

@@ -20,8 +20,8 @@ private slots:
 
     void longPhotoPathSurvivesAModify()
     {
-        const QString photo = QStringLiteral("/fotos/") + QString(40000, QLatin1Char('x'))
-            + QStringLiteral(".jpg");
+        const QString photo
+            = QStringLiteral("/fotos/") + QString(40000, QLatin1Char('x')) + QStringLiteral(".jpg");
         caveto::CellarRecord r;
         r[Field::NombreVino] = QStringLiteral("Pesquera");
         r[Field::Cosecha] = QStringLiteral("2016");

@@ -1,7 +1,7 @@
 #include "cellar/BookLock.h"
 #include "cellar/DataFile.h"
-#include "platform/FileIO.h"
 #include "cellar/RecordLine.h"
+#include "platform/FileIO.h"
 
 #include <QtTest>
 
@@ -150,7 +150,8 @@ private slots:
             QVERIFY(held.tryLock());
             const Run r = runTool({ QStringLiteral("rewrite"), in, out });
             QCOMPARE(r.exitCode, 2);
-            QVERIFY(QString::fromLocal8Bit(r.err).contains(QStringLiteral("Caveto ya está abierto")));
+            QVERIFY(
+                QString::fromLocal8Bit(r.err).contains(QStringLiteral("Caveto ya está abierto")));
             QVERIFY(!QFile::exists(out));
         }
         QFile stale(caveto::BookLock::lockPath(dir.path()));

@@ -313,8 +313,8 @@ void TestRtf::documents_data()
                                       << QStringList { "", "", "x", "" } << "LLLL" << QStringList();
     // U+FFFC typed by the user is text, not an embedded object.
     QTest::newRow("object replacement character as text")
-        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}\f0 a\u-4?b\par})") << QStringList { u("a\uFFFCb") }
-        << "L" << QStringList { "a", "Arial 12" };
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}\f0 a\u-4?b\par})")
+        << QStringList { u("a\uFFFCb") } << "L" << QStringList { "a", "Arial 12" };
 }
 
 void TestRtf::documents()

@@ -117,7 +117,8 @@ void TestTextCodecs::plainDecode_data()
     QTest::newRow("mixed falls back") << QByteArray("\xc3\xb1 \xf1") << u("Ã± ñ");
     // "Unicode" text as Windows editors save it, with or without the mark.
     auto utf16 = [](const QString &text, bool little, bool mark) {
-        QByteArray out = mark ? (little ? QByteArray("\xff\xfe") : QByteArray("\xfe\xff")) : QByteArray();
+        QByteArray out
+            = mark ? (little ? QByteArray("\xff\xfe") : QByteArray("\xfe\xff")) : QByteArray();
         for (QChar c : text) {
             const char lo = char(c.unicode() & 0xFF), hi = char(c.unicode() >> 8);
             out.append(little ? lo : hi).append(little ? hi : lo);
