@@ -309,6 +309,7 @@ private:
     bool runAdd();
     bool runModify();
     void reportSaveError(const QString &error);
+    void reportBackupWarning();
     void applySinDatosDefaults();
     void deleteNotesFile(const QString &notesName);
     bool needRecords();

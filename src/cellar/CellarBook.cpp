@@ -1,5 +1,7 @@
 #include "cellar/CellarBook.h"
 
+#include "cellar/Backups.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -27,14 +29,30 @@ bool CellarBook::open(QString *error, const Progress &progress)
     return true;
 }
 
-bool CellarBook::save(const QStringList &image, QString *error) const
+bool CellarBook::save(const QStringList &image, QString *error)
 {
+    const QDateTime now = m_clock();
     QString why;
-    if (writeRecordFile(m_path, image, &why))
-        return true;
-    if (error)
-        *error = QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(m_path), why);
-    return false;
+    if (!backups::keep(m_path, now, &why) && !m_backupWarned && m_backupWarning.isEmpty())
+        m_backupWarning = QStringLiteral("No se pudo guardar la copia de seguridad de %1 (%2). "
+                                         "Los cambios se guardan igualmente.")
+                              .arg(QDir::toNativeSeparators(m_path), why);
+    if (!writeRecordFile(m_path, image, &why)) {
+        if (error)
+            *error = QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(m_path), why);
+        return false;
+    }
+    backups::prune(m_path, now);
+    return true;
+}
+
+QString CellarBook::takeBackupWarning()
+{
+    if (m_backupWarned)
+        return {};
+    if (!m_backupWarning.isEmpty())
+        m_backupWarned = true;
+    return m_backupWarning;
 }
 
 bool CellarBook::add(const QString &line, QString *error)

@@ -3,12 +3,16 @@
 // lines in file order) and the sorted record list the user picks wines
 // from. Every command rewrites the whole file through the safe save; when
 // the save fails, nothing in memory changes and the caller gets the
-// system's error text, so the book always holds what the file holds.
+// system's error text, so the book always holds what the file holds. Before
+// each save the file as it was is kept in "Copias" (see Backups.h).
 
 #include "cellar/DataFile.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 namespace caveto {
 
@@ -49,10 +53,19 @@ public:
     // The distinct values of a list field over the image, sorted.
     QStringList valueList(ValueList which, const Progress &progress = {}) const;
 
+    // A copy of the file's earlier version that could not be kept does not
+    // stop the save; the reason is given once, here, the first time.
+    QString takeBackupWarning();
+    // The clock that names the copies (tests set their own).
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
 private:
-    bool save(const QStringList &image, QString *error) const;
+    bool save(const QStringList &image, QString *error);
 
     QString m_path;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+    QString m_backupWarning;
+    bool m_backupWarned = false;
     QStringList m_image;
     QStringList m_records;
 };

@@ -5,6 +5,7 @@
 // the window as they were.
 
 #include "app/Globals.h"
+#include "cellar/Backups.h"
 #include "cellar/Baja.h"
 #include "cellar/Cavetopas.h"
 #include "cellar/EntryChecks.h"
@@ -14,6 +15,8 @@
 #include "platform/WaitCursor.h"
 
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +70,13 @@ void TFormCavetoPas::endProgress()
 void TFormCavetoPas::reportSaveError(const QString &error)
 {
     caveto::showMessage(QStringLiteral("Caveto Error."), error, this);
+}
+
+void TFormCavetoPas::reportBackupWarning()
+{
+    const QString warning = EditorFichero.takeBackupWarning();
+    if (!warning.isEmpty())
+        caveto::showMessage(QStringLiteral("Caveto Aviso."), warning, this);
 }
 
 // ---------------------------------------------------------------------------
@@ -198,9 +208,16 @@ QString TFormCavetoPas::newNotesName() const
 void TFormCavetoPas::deleteNotesFile(const QString &notesName)
 {
     // A name that could reach outside the data folder names no notes file.
+    // A notes file that goes is kept among the copies, not erased.
     const QString path = caveto::notesFilePathFor(notesName);
-    if (!path.isEmpty() && QFile::exists(path))
-        QFile::remove(path);
+    if (path.isEmpty() || !QFile::exists(path))
+        return;
+    QString error;
+    if (!caveto::backups::keepNotes(path, QDateTime::currentDateTime(), &error))
+        caveto::showMessage(QStringLiteral("Caveto Aviso."),
+            QStringLiteral("No se pudo apartar el fichero de notas %1 (%2).")
+                .arg(QDir::toNativeSeparators(path), error),
+            this);
 }
 
 // ---------------------------------------------------------------------------
@@ -249,6 +266,7 @@ bool TFormCavetoPas::runAdd()
         reportSaveError(error);
         return false;
     }
+    reportBackupWarning();
     showRecordList();
     UpdateRecordCounter();
     AddNewValues();
@@ -305,6 +323,7 @@ bool TFormCavetoPas::runModify()
         reportSaveError(error);
         return false;
     }
+    reportBackupWarning();
     showRecordList();
 
     ClearRecordFields();
@@ -361,6 +380,7 @@ void TFormCavetoPas::deleteSelectedRecord()
         reportSaveError(error);
         return;
     }
+    reportBackupWarning();
     showRecordList();
     UpdateRecordCounter();
 
