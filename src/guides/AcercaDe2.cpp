@@ -107,7 +107,7 @@ TFormAcercaDe2::TFormAcercaDe2(QWidget *parent)
 
 void TFormAcercaDe2::FormCreate()
 {
-    caveto::setupFixedForm(this, 248, 188, true);
+    caveto::setupFixedForm(this, 248, 188);
     // The picture is optional: without it the panel simply stays empty.
     if (!GIFImage1->LoadFromFile(caveto::apliGrafPath(QStringLiteral("Racimo.gif")))) {
         delete GIFImage1;
