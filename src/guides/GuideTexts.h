@@ -8,10 +8,8 @@
 
 namespace caveto::guides {
 
-// The text of :/guides/<name>.txt with its line ends as "\n", or an empty
-// text when there is no such resource.
-QString guideText(const QString &name);
-// Its lines, without the empty one a final line end leaves.
+// The lines of :/guides/<name>.txt, UTF-8; a final line end opens no empty
+// line. No lines when there is no such resource.
 QStringList guideLines(const QString &name);
 
 // What the dictionary looks for when the user types `typed`: the letters a
