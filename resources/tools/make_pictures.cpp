@@ -1515,6 +1515,111 @@ void printer(QPainter &p) // BInformes: a printer printing a list
 } // namespace icons22
 
 // ---------------------------------------------------------------------------
+// Wine kinds of the pairing guide, 11 x 23: a bottle of clear glass showing
+// the colour of its wine, except the sparkling wine's green cava bottle.
+
+namespace wineKinds {
+
+struct KindLook
+{
+    QColor wine; // the wine seen through the glass
+    QColor foil; // capsule over the neck
+    qreal level = 0.60; // wine up to this share of the height
+    bool greenGlass = false; // dark glass: the wine does not show
+    bool longFoil = false; // the sparkling wine's foil down to the shoulder
+    qreal slim = 1.0; // narrower body (the sweet wine's half bottle)
+};
+
+void drawKind(QPainter &p, const KindLook &look)
+{
+    const qreal h = 22.0, lw = 0.8;
+    p.translate(5.5, 22.6);
+    p.scale(look.slim, 1.0);
+    const QPainterPath body = bottlePath(h);
+    const qreal bw = 0.17 * h;
+
+    if (look.greenGlass) {
+        QLinearGradient glass(-bw, 0, bw, 0);
+        glass.setColorAt(0.0, QColor(10, 50, 24));
+        glass.setColorAt(0.25, QColor(60, 130, 70));
+        glass.setColorAt(0.5, QColor(24, 84, 40));
+        glass.setColorAt(1.0, QColor(6, 30, 14));
+        outlineFill(p, body, glass, QColor(4, 24, 10), lw);
+    } else {
+        // Clear glass, faintly grey, with the wine standing in it.
+        outlineFill(p, body, QColor(236, 240, 238, 210), QColor(70, 74, 78), lw);
+        p.save();
+        p.setClipPath(body);
+        p.setPen(Qt::NoPen);
+        p.setBrush(litBrush(look.wine, 0.35, 0.30));
+        p.drawRect(QRectF(-bw, -look.level * h, 2 * bw, look.level * h));
+        p.restore();
+        p.setPen(pen(QColor(70, 74, 78), lw));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(body);
+    }
+
+    // A glint down the left of the body.
+    p.save();
+    p.setClipPath(body);
+    p.setPen(pen(QColor(255, 255, 255, 150), 0.9));
+    p.drawLine(QPointF(-0.55 * bw, -0.10 * h), QPointF(-0.55 * bw, -0.46 * h));
+    p.restore();
+
+    // A small cream label.
+    const QRectF label(-bw + 0.9, -0.36 * h, 2 * bw - 1.8, 0.17 * h);
+    p.setPen(pen(pal::Paper, 0.5, Qt::FlatCap));
+    p.setBrush(pal::Cream);
+    p.drawRect(label);
+
+    // The capsule.
+    const qreal nw = 0.062 * h + 0.3;
+    const qreal foilBottom = look.longFoil ? 0.66 * h : 0.84 * h;
+    QPainterPath cap;
+    cap.addRect(QRectF(-nw, -h, 2 * nw, h - foilBottom));
+    QLinearGradient foil(-nw, 0, nw, 0);
+    foil.setColorAt(0.0, darker(look.foil, 0.35));
+    foil.setColorAt(0.35, lighter(look.foil, 0.45));
+    foil.setColorAt(1.0, darker(look.foil, 0.45));
+    outlineFill(p, cap, foil, darker(look.foil, 0.6), 0.5);
+}
+
+void secos(QPainter &p)
+{
+    drawKind(p, { QColor(240, 220, 128), pal::GoldDark, 0.60 });
+}
+void espumoso(QPainter &p)
+{
+    drawKind(p, { QColor(), pal::Gold, 0, true, true });
+}
+void blancoJoven(QPainter &p)
+{
+    drawKind(p, { QColor(226, 230, 140), QColor(150, 190, 120), 0.60 });
+}
+void blancoCrianza(QPainter &p)
+{
+    drawKind(p, { QColor(214, 150, 30), pal::Gold, 0.60 });
+}
+void rosado(QPainter &p)
+{
+    drawKind(p, { QColor(240, 112, 136), QColor(200, 200, 206), 0.60 });
+}
+void tintoJoven(QPainter &p)
+{
+    drawKind(p, { QColor(128, 20, 92), pal::Wine, 0.60 });
+}
+void tintoCrianza(QPainter &p)
+{
+    drawKind(p, { QColor(132, 18, 28), pal::Burgundy, 0.60 });
+}
+void dulce(QPainter &p)
+{
+    drawKind(p, { QColor(164, 76, 16), pal::GoldDark, 0.60, false, false, 0.8 });
+}
+
+} // namespace wineKinds
+
+// ---------------------------------------------------------------------------
 // Mode buttons of the menu panel, 48 x 48
 
 namespace icons48 {
@@ -1948,7 +2053,10 @@ std::vector<GifFrame> pouringBottle()
 // About window: a bunch of grapes swaying on its stalk, catching the light.
 std::vector<GifFrame> swayingGrapes()
 {
-    const int W = 80, H = 100;
+    // The about window shows it in an 80 x 65 box: the bunch is drawn at
+    // its full size and scaled down to fit.
+    const int W = 80, H = 65;
+    const qreal fit = 0.68;
     const QPointF pivot(40, 2);
     const qreal r = 6.2;
     const int rows[] = { 4, 5, 4, 4, 3, 2, 2, 1 };
@@ -1988,6 +2096,7 @@ std::vector<GifFrame> swayingGrapes()
             { render(W, H,
                   [&](QPainter &p) {
                       p.translate(pivot);
+                      p.scale(fit, fit);
                       p.rotate(sway);
                       // tendril
                       QPainterPath tendril;
@@ -2111,6 +2220,14 @@ int main(int argc, char **argv)
         { "BSi", 24, 24, icons24::yes },
         { "BNo", 24, 24, icons24::no },
         { "PCopas", 140, 110, glassesStill },
+        { "VinoSecos", 11, 23, wineKinds::secos },
+        { "VinoEspumoso", 11, 23, wineKinds::espumoso },
+        { "VinoBlancoJoven", 11, 23, wineKinds::blancoJoven },
+        { "VinoBlancoCrianza", 11, 23, wineKinds::blancoCrianza },
+        { "VinoRosado", 11, 23, wineKinds::rosado },
+        { "VinoTintoJoven", 11, 23, wineKinds::tintoJoven },
+        { "VinoTintoCrianza", 11, 23, wineKinds::tintoCrianza },
+        { "VinoDulce", 11, 23, wineKinds::dulce },
     };
     for (const auto &icon : icons) {
         const QString file = QStringLiteral("%1/%2.png").arg(iconDir, QLatin1String(icon.name));

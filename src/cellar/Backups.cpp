@@ -53,10 +53,9 @@ QString folderFor(const QString &dataFile)
 QList<Copy> list(const QString &dataFile)
 {
     const QFileInfo file(dataFile);
-    const QRegularExpression pattern(
-        QStringLiteral("^%1-(\\d{8}-\\d{6}-\\d{3})\\.%2$")
-            .arg(QRegularExpression::escape(file.completeBaseName()),
-                QRegularExpression::escape(file.suffix())));
+    const QRegularExpression pattern(QStringLiteral("^%1-(\\d{8}-\\d{6}-\\d{3})\\.%2$")
+                                         .arg(QRegularExpression::escape(file.completeBaseName()),
+                                             QRegularExpression::escape(file.suffix())));
     QList<Copy> copies;
     const QDir folder(folderFor(dataFile));
     const QFileInfoList entries = folder.entryInfoList(QDir::Files);

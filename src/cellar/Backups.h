@@ -15,7 +15,8 @@ namespace caveto::backups {
 // "<data folder>/Copias"
 QString folderFor(const QString &dataFile);
 
-struct Copy {
+struct Copy
+{
     QString path;
     QDateTime taken;
     qint64 size = 0;

@@ -934,24 +934,17 @@ void TFormCavetoPas::BEditorClick()
 
 void TFormCavetoPas::BImagenClick() { }
 void TFormCavetoPas::BBuscarClick() { }
-void TFormCavetoPas::Diccionario1Click() { }
-void TFormCavetoPas::Uvas1Click() { }
-void TFormCavetoPas::Declogo1Click() { }
-void TFormCavetoPas::lexico1Click() { }
 void TFormCavetoPas::Vinos1Click()
 {
     DenoMapa = -1;
 }
 void TFormCavetoPas::Cosechas1Click() { }
 void TFormCavetoPas::MapaDO1Click() { }
-void TFormCavetoPas::Maridaje1Click() { }
 void TFormCavetoPas::Informes1Click()
 {
     if (!needRecords())
         return;
 }
-void TFormCavetoPas::Caveto1Click() { }
-void TFormCavetoPas::Acerdade1Click() { }
 
 template <class Form> void TFormCavetoPas::openTasting(const QString &caption)
 {
