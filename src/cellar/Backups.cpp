@@ -17,10 +17,6 @@ namespace caveto::backups {
 
 namespace {
 
-constexpr int kKeepLast = 20;
-constexpr int kKeepDays = 30;
-constexpr int kMaxTimesBookSize = 10;
-
 const QString kStampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 
 // "Caveto20.Datos" is kept as "Caveto20-20261206-104512-123.Datos".
@@ -91,16 +87,16 @@ bool keep(const QString &dataFile, const QDateTime &now, QString *error)
     return makeSecondName(dataFile, target, error);
 }
 
-void prune(const QString &dataFile, const QDateTime &now)
+void prune(const QString &dataFile, const QDateTime &now, const Rules &rules)
 {
     const QList<Copy> copies = list(dataFile);
     QSet<QString> kept;
-    for (int i = 0; i < copies.size() && i < kKeepLast; ++i)
+    for (int i = 0; i < copies.size() && i < rules.keepLast; ++i)
         kept.insert(copies[i].path);
     // The newest copy of each of the last days.
     QSet<QDate> days;
     for (const Copy &c : copies) {
-        if (c.taken.date().daysTo(now.date()) >= kKeepDays)
+        if (c.taken.date().daysTo(now.date()) >= rules.keepDays)
             continue;
         if (!days.contains(c.taken.date())) {
             days.insert(c.taken.date());
@@ -108,7 +104,8 @@ void prune(const QString &dataFile, const QDateTime &now)
         }
     }
     // Within ten times the book's size, newest first; the newest copy always.
-    const qint64 limit = kMaxTimesBookSize * qMax<qint64>(QFileInfo(dataFile).size(), 1);
+    const qint64 limit
+        = qint64(rules.maxTimesBookSize) * qMax<qint64>(QFileInfo(dataFile).size(), 1);
     qint64 total = 0;
     bool first = true;
     for (const Copy &c : copies) {

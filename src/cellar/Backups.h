@@ -3,8 +3,9 @@
 // every save the file as it was is kept there under the date and time of the
 // save, so one wrong delete can be undone. The folder keeps the last 20
 // copies and the newest copy of each of the last 30 days, and never more
-// than ten times the book's size in all. A deleted wine's notes file is
-// moved there too instead of being erased.
+// than ten times the book's size in all: the size has the last word, so a
+// book that keeps its size keeps about its last ten versions. A deleted
+// wine's notes file is moved there too instead of being erased.
 
 #include <QDateTime>
 #include <QList>
@@ -32,8 +33,15 @@ QList<Copy> list(const QString &dataFile);
 // the save should go on all the same.
 bool keep(const QString &dataFile, const QDateTime &now, QString *error);
 
-// Drops the copies the rules above no longer keep.
-void prune(const QString &dataFile, const QDateTime &now);
+struct Rules
+{
+    int keepLast = 20;
+    int keepDays = 30;
+    int maxTimesBookSize = 10;
+};
+
+// Drops the copies the rules no longer keep.
+void prune(const QString &dataFile, const QDateTime &now, const Rules &rules = {});
 
 // Moves a notes file into the copies folder (named after it and the time)
 // instead of erasing it. False with the reason when it could not be moved;

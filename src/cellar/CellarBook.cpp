@@ -42,7 +42,7 @@ bool CellarBook::save(const QStringList &image, QString *error)
             *error = QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(m_path), why);
         return false;
     }
-    backups::prune(m_path, now);
+    backups::prune(m_path, now, m_backupRules);
     return true;
 }
 

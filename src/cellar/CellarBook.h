@@ -6,6 +6,7 @@
 // system's error text, so the book always holds what the file holds. Before
 // each save the file as it was is kept in "Copias" (see Backups.h).
 
+#include "cellar/Backups.h"
 #include "cellar/DataFile.h"
 
 #include <QDateTime>
@@ -58,12 +59,14 @@ public:
     QString takeBackupWarning();
     // The clock that names the copies (tests set their own).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    void setBackupRules(const backups::Rules &rules) { m_backupRules = rules; }
 
 private:
     bool save(const QStringList &image, QString *error);
 
     QString m_path;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+    backups::Rules m_backupRules;
     QString m_backupWarning;
     bool m_backupWarned = false;
     QStringList m_image;
