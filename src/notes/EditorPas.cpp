@@ -141,8 +141,8 @@ void TFormEditorPas::buildMenu()
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);
 
-    auto item = [this](QMenu *menu, const char *name, const char *caption,
-                    const QKeySequence &keys, void (TFormEditorPas::*slot)()) {
+    auto item = [this](QMenu *menu, const char *name, const char *caption, const QKeySequence &keys,
+                    void (TFormEditorPas::*slot)()) {
         QAction *a = menu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromLatin1(name));
         a->setShortcut(keys);
@@ -159,8 +159,8 @@ void TFormEditorPas::buildMenu()
     Fichero1 = menu("Fichero1", "Fichero");
     Imprimir1 = item(Fichero1, "Imprimir1", "Imprimir", {}, &TFormEditorPas::BImprimirClick);
     Fichero1->addSeparator();
-    ImpresoraSetup1 = item(Fichero1, "ImpresoraSetup1", "Impresora Setup", {},
-        &TFormEditorPas::ImpresoraSetup1Click);
+    ImpresoraSetup1 = item(
+        Fichero1, "ImpresoraSetup1", "Impresora Setup", {}, &TFormEditorPas::ImpresoraSetup1Click);
 
     Editar1 = menu("Editar1", "Editar");
     Cortar1 = item(Editar1, "Cortar1", "Cortar", QKeySequence(Qt::CTRL | Qt::Key_X),
@@ -176,8 +176,7 @@ void TFormEditorPas::buildMenu()
         QKeySequence(Qt::CTRL | Qt::Key_A), &TFormEditorPas::SeleccionarTodo1Click);
 
     Caracter1 = menu("Caracter1", "Carácter");
-    Izquierda1
-        = item(Caracter1, "Izquierda1", "Izquierda", {}, &TFormEditorPas::Izquierda1Click);
+    Izquierda1 = item(Caracter1, "Izquierda1", "Izquierda", {}, &TFormEditorPas::Izquierda1Click);
     Derecha1 = item(Caracter1, "Derecha1", "Derecha", {}, &TFormEditorPas::Derecha1Click);
     Centro1 = item(Caracter1, "Centro1", "Centro", {}, &TFormEditorPas::Centro1Click);
     Caracter1->addSeparator();

@@ -79,7 +79,8 @@ TFormImagen::TFormImagen(TFormCavetoPas *main, QWidget *parent)
     setWindowTitle(QStringLiteral(" Caveto   Imagen."));
     caveto::setupFixedForm(this, kClientWidth, kClientHeight, true);
 
-    LOpcion = caveto::makeTitlePanel(this, QStringLiteral("LOpcion"), QStringLiteral("Capturar Imagen"));
+    LOpcion = caveto::makeTitlePanel(
+        this, QStringLiteral("LOpcion"), QStringLiteral("Capturar Imagen"));
     LOpcion->setGeometry(4, 4, 250, 24);
     POpcion = caveto::makeHeadingPanel(this, QStringLiteral("POpcion"), QString());
     POpcion->setGeometry(258, 4, 119, 24);
@@ -92,8 +93,10 @@ TFormImagen::TFormImagen(TFormCavetoPas *main, QWidget *parent)
     PCosecha = PDatosGenCab->PCosecha;
     PDenoOrigen = PDatosGenCab->PDenoOrigen;
 
-    LFImagen = caveto::makeLabel(this, QStringLiteral("LFImagen"), QStringLiteral("Fichero"), 6, 80);
-    FImagen = caveto::makeDisplayPanel(this, QStringLiteral("FImagen"), caveto::colors::CampoNormal, 0);
+    LFImagen
+        = caveto::makeLabel(this, QStringLiteral("LFImagen"), QStringLiteral("Fichero"), 6, 80);
+    FImagen
+        = caveto::makeDisplayPanel(this, QStringLiteral("FImagen"), caveto::colors::CampoNormal, 0);
     FImagen->setGeometry(4, 94, 373, 21);
 
     PImagen = caveto::makePanel(this, QStringLiteral("PImagen"));
@@ -120,12 +123,12 @@ TFormImagen::TFormImagen(TFormCavetoPas *main, QWidget *parent)
         l->setAlignment(Qt::AlignHCenter);
     }
 
-    BCapturar = caveto::makeButton(
-        this, QStringLiteral("BCapturar"), QStringLiteral("&Copiar Imagen"), QStringLiteral("BImagen"));
+    BCapturar = caveto::makeButton(this, QStringLiteral("BCapturar"),
+        QStringLiteral("&Copiar Imagen"), QStringLiteral("BImagen"));
     BBorrar = caveto::makeButton(
         this, QStringLiteral("BBorrar"), QStringLiteral("&Borrar Imagen"), QStringLiteral("BBaja"));
-    BCerrar = caveto::makeButton(
-        this, QStringLiteral("BCerrar"), QStringLiteral("&Fin Captura"), QStringLiteral("BAceptar"));
+    BCerrar = caveto::makeButton(this, QStringLiteral("BCerrar"), QStringLiteral("&Fin Captura"),
+        QStringLiteral("BAceptar"));
     BCapturar->setGeometry(kRight, 240, kRightWidth, 28);
     BBorrar->setGeometry(kRight, 271, kRightWidth, 28);
     BCerrar->setGeometry(kRight, 302, kRightWidth, 28);
@@ -140,7 +143,7 @@ QLineEdit *TFormImagen::makeSizeBox(const QString &name, int x, int y)
 {
     // "Largo" is the width, "Ancho" the height.
     const QString caption = name.startsWith(QLatin1String("Largo")) ? QStringLiteral("Largo")
-                                                                     : QStringLiteral("Ancho");
+                                                                    : QStringLiteral("Ancho");
     caveto::makeLabel(this, QStringLiteral("L") + name, caption, x, y);
     auto *box = new QLineEdit(QStringLiteral("0"), this);
     box->setObjectName(name);
@@ -184,7 +187,8 @@ void TFormImagen::FormCreate()
             shown->raise();
             shown->show();
             caveto::showMessage(kErrorTitle,
-                QStringLiteral("No se puede mostrar la imagen desde el fichero especificado"), this);
+                QStringLiteral("No se puede mostrar la imagen desde el fichero especificado"),
+                this);
         } else {
             CargarImagen();
         }
@@ -225,7 +229,8 @@ void TFormImagen::CargarImagen()
             QString::number(fit.shown.width()), QString::number(fit.shown.height()));
         Imagen->show();
     } else {
-        setSizes(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+        setSizes(
+            QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
         Imagen->hide();
     }
     caveto::applyPhotoLed(m_main->Led, caveto::photo::ledForFile(exists));

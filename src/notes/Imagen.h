@@ -59,7 +59,6 @@ public slots:
     void BCerrarClick();
 
 protected:
-
 private:
     void FormCreate();
     void CargarImagen();

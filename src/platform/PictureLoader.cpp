@@ -8,8 +8,8 @@
 #include <QTransform>
 
 #include <csetjmp>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 
 // jpeglib.h needs size_t and FILE declared first.
 #include <jerror.h>
@@ -254,7 +254,7 @@ bool decodeOther(const QString &path, Picture *out, QString *error)
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         *error = reader.error() == QImageReader::UnsupportedFormatError ? unknownMessage(path)
-                                                                         : damagedMessage(path);
+                                                                        : damagedMessage(path);
         return false;
     }
     out->size = image.size();

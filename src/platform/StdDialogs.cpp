@@ -17,8 +17,8 @@ StdDialogScript *g_script = nullptr;
 QStringList filterPatterns(const QString &patterns)
 {
     QStringList out;
-    for (const QString &p : patterns.split(QRegularExpression(QStringLiteral("[; ]")),
-             Qt::SkipEmptyParts)) {
+    for (const QString &p :
+        patterns.split(QRegularExpression(QStringLiteral("[; ]")), Qt::SkipEmptyParts)) {
         out.append(p);
         if (p.toUpper() != p)
             out.append(p.toUpper());

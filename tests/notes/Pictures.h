@@ -87,8 +87,8 @@ inline QString corners(const QImage &image)
         return QStringLiteral("?");
     };
     const int w = image.width(), h = image.height();
-    return name(w / 4, h / 4) + u' ' + name(3 * w / 4, h / 4) + u' ' + name(w / 4, 3 * h / 4)
-        + u' ' + name(3 * w / 4, 3 * h / 4);
+    return name(w / 4, h / 4) + u' ' + name(3 * w / 4, h / 4) + u' ' + name(w / 4, 3 * h / 4) + u' '
+        + name(3 * w / 4, 3 * h / 4);
 }
 
 } // namespace testpictures

@@ -113,7 +113,8 @@ private slots:
             // A fixed-pitch face 12 pixels high, so the labels line up.
             const QFontInfo base(e->EditorNotas->font());
             QVERIFY(base.fixedPitch());
-            QVERIFY2(qAbs(base.pixelSize() - 12) <= 1, qPrintable(QString::number(base.pixelSize())));
+            QVERIFY2(
+                qAbs(base.pixelSize() - 12) <= 1, qPrintable(QString::number(base.pixelSize())));
             QCOMPARE(e->EditorNotas->lineWrapMode(), QTextEdit::WidgetWidth);
             QCOMPARE(e->EditorNotas->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QCOMPARE(e->EditorNotas->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -128,10 +129,11 @@ private slots:
             QCOMPARE(menus,
                 QStringList({ "Fichero", "Imprimir|", "-", "Impresora Setup|", "Editar",
                     "Cortar|Ctrl+X", "Copiar|Ctrl+C", "Pegar|Ctrl+V", "Borrar|Ctrl+D", "-",
-                    "Seleccionar Todo|Ctrl+A", "Carácter", "Izquierda|", "Derecha|", "Centro|",
-                    "-", "Fuente|" }));
+                    "Seleccionar Todo|Ctrl+A", "Carácter", "Izquierda|", "Derecha|", "Centro|", "-",
+                    "Fuente|" }));
             QStringList captions;
-            for (QPushButton *b : { e->BCabecera, e->BRegistro, e->BImprimir, e->BSalvar, e->BSalir })
+            for (QPushButton *b :
+                { e->BCabecera, e->BRegistro, e->BImprimir, e->BSalvar, e->BSalir })
                 captions << b->text();
             QCOMPARE(captions,
                 QStringList({ "Incluir &Cabecera", "Incluir &Registro", "&Imprimir",
@@ -191,12 +193,24 @@ private slots:
         QTest::addColumn<QString>("respuesta");
         QTest::addColumn<bool>("written");
         QTest::addColumn<bool>("open");
-        QTest::newRow("Si") << "BSalir" << "BSi" << "S" << true << false;
-        QTest::newRow("No") << "BSalir" << "BNo" << "N" << false << false;
-        QTest::newRow("Cancelar") << "BSalir" << "BCancelar" << "C" << false << true;
-        QTest::newRow("prompt closed") << "BSalir" << "closebox" << "C" << false << true;
-        QTest::newRow("editor's close box, Si") << "closebox" << "BSi" << "S" << true << false;
-        QTest::newRow("Escape, Cancelar") << "escape" << "BCancelar" << "C" << false << true;
+        QTest::newRow("Si") << "BSalir"
+                            << "BSi"
+                            << "S" << true << false;
+        QTest::newRow("No") << "BSalir"
+                            << "BNo"
+                            << "N" << false << false;
+        QTest::newRow("Cancelar") << "BSalir"
+                                  << "BCancelar"
+                                  << "C" << false << true;
+        QTest::newRow("prompt closed") << "BSalir"
+                                       << "closebox"
+                                       << "C" << false << true;
+        QTest::newRow("editor's close box, Si") << "closebox"
+                                                << "BSi"
+                                                << "S" << true << false;
+        QTest::newRow("Escape, Cancelar") << "escape"
+                                          << "BCancelar"
+                                          << "C" << false << true;
     }
     void saveQuestion()
     {
@@ -214,7 +228,8 @@ private slots:
         inEditor(f, [&](TFormEditorPas *e) {
             typeInto(e->EditorNotas, QStringLiteral("Después "));
             if (answer == QLatin1String("closebox"))
-                f.script->onNext(QStringLiteral("TFormAvisoEditor"), [](QDialog *d) { d->close(); });
+                f.script->onNext(
+                    QStringLiteral("TFormAvisoEditor"), [](QDialog *d) { d->close(); });
             else
                 f.script->clickNext(QStringLiteral("TFormAvisoEditor"), answer);
             if (leave == QLatin1String("BSalir"))
@@ -295,7 +310,8 @@ private slots:
     void insertedBlocks()
     {
         CavetoFixture f;
-        f.writeDataFile({ recordLine(QStringLiteral("Viña Pedrosa"), kNotes, QStringLiteral("Ana")) });
+        f.writeDataFile(
+            { recordLine(QStringLiteral("Viña Pedrosa"), kNotes, QStringLiteral("Ana")) });
         f.start();
         showOnlyWine(f, f.window->BMenuModi);
         f.script->onNext(QStringLiteral("TFormCataGen"), [](QDialog *d) {
@@ -324,7 +340,8 @@ private slots:
         QCOMPARE(shown.size(), 65 + 65 + 11 + 1);
         QCOMPARE(shown.at(0), QStringLiteral("Caveto   LIBRO DE BODEGA  *   DATOS DEL VINO   *"));
         QCOMPARE(shown.at(65), shown.at(0));
-        QCOMPARE(shown.at(130), QStringLiteral("Caveto   LIBRO DE BODEGA   *   DATOS DEL VINO   *"));
+        QCOMPARE(
+            shown.at(130), QStringLiteral("Caveto   LIBRO DE BODEGA   *   DATOS DEL VINO   *"));
         QCOMPARE(shown.last(), QStringLiteral("Mis notas"));
         QCOMPARE(shown.at(5), QStringLiteral("Nombre del Vino ... Viña Pedrosa"));
         QCOMPARE(shown.at(24), QStringLiteral("Catador ........... Luis"));
@@ -439,7 +456,8 @@ private slots:
         showOnlyWine(f, f.window->BMenuCons);
         QStringList shown;
         inEditor(f, [&](TFormEditorPas *e) { shown = e->EditorNotas->lines(); });
-        QCOMPARE(shown, QStringList({ QStringLiteral("Primera línea"), QStringLiteral("Segunda") }));
+        QCOMPARE(
+            shown, QStringList({ QStringLiteral("Primera línea"), QStringLiteral("Segunda") }));
     }
 
     // A save that fails reports the system's error and keeps the editor
@@ -471,7 +489,8 @@ private slots:
             if (obstacle == QLatin1String("folder"))
                 QVERIFY(QDir().mkpath(path));
             else if (obstacle == QLatin1String("readonly"))
-                QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+                QVERIFY(
+                    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
             {
                 std::unique_ptr<FileSizeLimit> full;
                 if (obstacle == QLatin1String("full"))

@@ -25,16 +25,16 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QSize>("target");
         QTest::addColumn<QSize>("decoded");
-        QTest::newRow("jpeg in the box") << QByteArray("jpeg") << QSize(150, 120) << QSize(200, 200)
-                                         << QSize(150, 120);
-        QTest::newRow("jpeg halved") << QByteArray("jpeg") << QSize(640, 480) << QSize(200, 200)
-                                     << QSize(320, 240);
-        QTest::newRow("jpeg an eighth") << QByteArray("jpeg") << QSize(1700, 1610)
-                                        << QSize(200, 200) << QSize(213, 202);
+        QTest::newRow("jpeg in the box")
+            << QByteArray("jpeg") << QSize(150, 120) << QSize(200, 200) << QSize(150, 120);
+        QTest::newRow("jpeg halved")
+            << QByteArray("jpeg") << QSize(640, 480) << QSize(200, 200) << QSize(320, 240);
+        QTest::newRow("jpeg an eighth")
+            << QByteArray("jpeg") << QSize(1700, 1610) << QSize(200, 200) << QSize(213, 202);
         QTest::newRow("jpeg too narrow to reduce")
             << QByteArray("jpeg") << QSize(200, 300) << QSize(200, 200) << QSize(200, 300);
-        QTest::newRow("jpeg whole") << QByteArray("jpeg") << QSize(640, 480) << QSize()
-                                    << QSize(640, 480);
+        QTest::newRow("jpeg whole")
+            << QByteArray("jpeg") << QSize(640, 480) << QSize() << QSize(640, 480);
         QTest::newRow("bmp") << QByteArray("bmp") << QSize(640, 480) << QSize(200, 200)
                              << QSize(640, 480);
         QTest::newRow("png") << QByteArray("png") << QSize(33, 21) << QSize(200, 200)
@@ -75,7 +75,8 @@ private slots:
         QFETCH(char, order);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("movil.jpg"));
-        QVERIFY(save(path, withOrientation(encode(quadrants(320, 240), "jpeg"), orientation, order)));
+        QVERIFY(
+            save(path, withOrientation(encode(quadrants(320, 240), "jpeg"), orientation, order)));
 
         QImageReader reader(path);
         reader.setAutoTransform(true);
@@ -167,7 +168,8 @@ private slots:
         QString error;
         QVERIFY(!caveto::loadPicture(
             dir.filePath(QStringLiteral("no.jpg")), QSize(200, 200), &picture, &error));
-        QVERIFY2(error.startsWith(QStringLiteral("No se puede abrir el fichero de imagen «no.jpg»: ")),
+        QVERIFY2(
+            error.startsWith(QStringLiteral("No se puede abrir el fichero de imagen «no.jpg»: ")),
             qPrintable(error));
     }
 };
