@@ -7,6 +7,7 @@
 #include "cellar/WineHeader.h"
 #include "notes/AvisoEditor.h"
 #include "notes/NotesBlocks.h"
+#include "notes/ReturnFocus.h"
 #include "platform/FormStyle.h"
 #include "platform/MessageBox.h"
 #include "platform/Printing.h"
@@ -299,10 +300,7 @@ void TFormEditorPas::done(int result)
 
 void TFormEditorPas::FormClose()
 {
-    if (caveto::mode::isReadOnly(m_main->ModoActual))
-        m_main->Csalida->setFocus();
-    else
-        m_main->NombreVino->setFocus();
+    caveto::returnFocusToMain(m_main);
 }
 
 // ---------------------------------------------------------------------------

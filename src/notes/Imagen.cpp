@@ -1,5 +1,7 @@
 #include "notes/Imagen.h"
 
+#include "notes/ReturnFocus.h"
+
 #include "cellar/Cavetopas.h"
 #include "cellar/Modes.h"
 #include "cellar/WineHeader.h"
@@ -101,7 +103,7 @@ TFormImagen::TFormImagen(TFormCavetoPas *main, QWidget *parent)
 
     PImagen = caveto::makePanel(this, QStringLiteral("PImagen"));
     PImagen->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    PImagen->setGeometry(4, 122, 208, 208);
+    PImagen->setGeometry(4, 130, 208, 208);
     Imagen = new TImagenPlus(PImagen);
     Imagen->setObjectName(QStringLiteral("Imagen"));
     Imagen->setGeometry(4, 4, caveto::photo::kBoxSide, caveto::photo::kBoxSide);
@@ -111,13 +113,13 @@ TFormImagen::TFormImagen(TFormCavetoPas *main, QWidget *parent)
     constexpr int kRight = 220;
     constexpr int kRightWidth = 157;
     LOrigen = caveto::makeLabel(this, QStringLiteral("LOrigen"),
-        QStringLiteral("-------------- Origen --------------"), kRight, 122);
-    Largo = makeSizeBox(QStringLiteral("Largo"), kRight, 138);
-    Ancho = makeSizeBox(QStringLiteral("Ancho"), kRight + 80, 138);
+        QStringLiteral("-------------- Origen --------------"), kRight, 130);
+    Largo = makeSizeBox(QStringLiteral("Largo"), kRight, 146);
+    Ancho = makeSizeBox(QStringLiteral("Ancho"), kRight + 80, 146);
     LAjuste = caveto::makeLabel(this, QStringLiteral("LAjuste"),
-        QStringLiteral("-------------- Visible --------------"), kRight, 180);
-    Largo2 = makeSizeBox(QStringLiteral("Largo2"), kRight, 196);
-    Ancho2 = makeSizeBox(QStringLiteral("Ancho2"), kRight + 80, 196);
+        QStringLiteral("-------------- Visible --------------"), kRight, 188);
+    Largo2 = makeSizeBox(QStringLiteral("Largo2"), kRight, 204);
+    Ancho2 = makeSizeBox(QStringLiteral("Ancho2"), kRight + 80, 204);
     for (QLabel *l : { LOrigen, LAjuste }) {
         l->setFixedWidth(kRightWidth);
         l->setAlignment(Qt::AlignHCenter);
@@ -129,9 +131,9 @@ TFormImagen::TFormImagen(TFormCavetoPas *main, QWidget *parent)
         this, QStringLiteral("BBorrar"), QStringLiteral("&Borrar Imagen"), QStringLiteral("BBaja"));
     BCerrar = caveto::makeButton(this, QStringLiteral("BCerrar"), QStringLiteral("&Fin Captura"),
         QStringLiteral("BAceptar"));
-    BCapturar->setGeometry(kRight, 240, kRightWidth, 28);
-    BBorrar->setGeometry(kRight, 271, kRightWidth, 28);
-    BCerrar->setGeometry(kRight, 302, kRightWidth, 28);
+    BCapturar->setGeometry(kRight, 248, kRightWidth, 28);
+    BBorrar->setGeometry(kRight, 279, kRightWidth, 28);
+    BCerrar->setGeometry(kRight, 310, kRightWidth, 28);
     connect(BCapturar, &QPushButton::clicked, this, &TFormImagen::BCapturarClick);
     connect(BBorrar, &QPushButton::clicked, this, &TFormImagen::BBorrarClick);
     connect(BCerrar, &QPushButton::clicked, this, &TFormImagen::BCerrarClick);
@@ -278,8 +280,5 @@ void TFormImagen::done(int result)
 void TFormImagen::FormClose()
 {
     m_main->Imagen->setText(FImagen->text());
-    if (caveto::mode::isReadOnly(m_main->ModoActual))
-        m_main->Csalida->setFocus();
-    else
-        m_main->NombreVino->setFocus();
+    caveto::returnFocusToMain(m_main);
 }

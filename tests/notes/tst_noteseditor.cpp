@@ -556,6 +556,29 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("no tocar\n"));
     }
 
+    // Notes that cannot be read are shown as unreadable, never replaced by
+    // an empty document.
+    void unreadableNotesFile()
+    {
+        CavetoFixture f;
+        f.writeDataFile({ recordLine(QStringLiteral("Pingus"), kNotes) });
+        f.start();
+        QVERIFY(QDir().mkpath(f.notesFile(kNotes))); // a folder where the file should be
+        showOnlyWine(f, f.window->BMenuModi);
+        bool saveOffered = true;
+        inEditor(f, [&](TFormEditorPas *e) {
+            saveOffered = e->BSalvar->isEnabled() || !e->EditorNotas->isReadOnly();
+            QTest::mouseClick(e->BSalir, Qt::LeftButton);
+        });
+        QVERIFY(!saveOffered);
+        const auto said = f.messages();
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].text.startsWith(QStringLiteral("No se pueden leer las notas del fichero ")
+                     + kNotes + QStringLiteral(".txt: ")),
+            qPrintable(said[0].text));
+        QVERIFY(QFileInfo(f.notesFile(kNotes)).isDir());
+    }
+
     // Outside "ALTA" the notes belong to a shown record.
     void refusedWithoutRecord()
     {

@@ -139,8 +139,9 @@ private slots:
         QTEST(shownSizes, "boxes");
         QTEST(stretched, "stretched");
         QVERIFY(visible);
-        QCOMPARE(drawn, stretched ? QRect(0, 0, 200, 200)
-                                  : QRect(QPoint((200 - size.width()) / 2, (200 - size.height()) / 2), size));
+        QCOMPARE(drawn,
+            stretched ? QRect(0, 0, 200, 200)
+                      : QRect(QPoint((200 - size.width()) / 2, (200 - size.height()) / 2), size));
         QCOMPARE(ledWhileOpen, QStringLiteral("green"));
         QCOMPARE(f.window->Imagen->text(), photo);
         QCOMPARE(f.window->LOpcionAbierta->text(), QString());
@@ -153,10 +154,12 @@ private slots:
         for (const caveto::FileFilter &r : rows)
             descriptions << r.description + u'|' + r.patterns;
         QCOMPARE(descriptions.mid(0, 7),
-            QStringList({ "Todos (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf",
-                "JPEG Image File (*.jpg)|*.jpg", "JPEG Image File (*.jpeg)|*.jpeg",
-                "Bitmaps (*.bmp)|*.bmp", "Icons (*.ico)|*.ico",
-                "Enhanced Metafiles (*.emf)|*.emf", "Metafiles (*.wmf)|*.wmf" }));
+            QStringList(
+                { "Todos "
+                  "(*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf",
+                    "JPEG Image File (*.jpg)|*.jpg", "JPEG Image File (*.jpeg)|*.jpeg",
+                    "Bitmaps (*.bmp)|*.bmp", "Icons (*.ico)|*.ico",
+                    "Enhanced Metafiles (*.emf)|*.emf", "Metafiles (*.wmf)|*.wmf" }));
         QCOMPARE(rows.size(), 8);
         QVERIFY(rows.last().patterns.startsWith(QStringLiteral("*.png;*.gif")));
     }
@@ -184,7 +187,8 @@ private slots:
                     + (p->Imagen->isVisibleTo(p) ? " shown" : " hidden");
             QTest::mouseClick(p->BCapturar, Qt::LeftButton);
             steps << (p->FImagen->text() == photo ? "back" : p->FImagen->text()) + u'|' + sizes(p)
-                    + u' ' + led(f.window.get()) + (p->Imagen->isVisibleTo(p) ? " shown" : " hidden");
+                    + u' ' + led(f.window.get())
+                    + (p->Imagen->isVisibleTo(p) ? " shown" : " hidden");
             QTest::mouseClick(p->BBorrar, Qt::LeftButton);
         });
         QCOMPARE(steps,
@@ -194,7 +198,8 @@ private slots:
         // Closed by its close box, the window still hands the path back.
         QCOMPARE(f.window->Imagen->text(), QString());
         QTest::mouseClick(f.window->BModifica, Qt::LeftButton);
-        QCOMPARE(caveto::trimBlanks(caveto::cutField(f.fileLines().value(0), Field::Imagen)), QString());
+        QCOMPARE(
+            caveto::trimBlanks(caveto::cutField(f.fileLines().value(0), Field::Imagen)), QString());
         QCOMPARE(bytesOf(photo), original);
     }
 
@@ -212,7 +217,8 @@ private slots:
         const QString photo = jpeg(f, QStringLiteral("botella.jpg"), QSize(150, 120));
         f.writeDataFile({ recordLine(QStringLiteral("Pesquera"), photo) });
         f.start();
-        showWine(f, mode == QLatin1String("Consulta") ? f.window->BMenuCons : f.window->BMenuBaja, 0);
+        showWine(
+            f, mode == QLatin1String("Consulta") ? f.window->BMenuCons : f.window->BMenuBaja, 0);
         inPhoto(f, [&](TFormImagen *p) {
             QCOMPARE(p->POpcion->text(), mode);
             QCOMPARE(p->BCerrar->text(), QStringLiteral("C&errar Captura"));
@@ -234,7 +240,8 @@ private slots:
         const QString photo = jpeg(f, QStringLiteral("botella.jpg"), QSize(20, 20));
         f.writeDataFile({ recordLine(QStringLiteral("A sin foto"), QString()),
             recordLine(QStringLiteral("B con foto"), photo),
-            recordLine(QStringLiteral("C foto perdida"), f.dir.filePath(QStringLiteral("no.jpg"))) });
+            recordLine(
+                QStringLiteral("C foto perdida"), f.dir.filePath(QStringLiteral("no.jpg"))) });
         f.start();
         QStringList shown;
         for (int row = 0; row < 3; ++row) {
