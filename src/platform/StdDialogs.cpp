@@ -2,17 +2,51 @@
 
 #include "platform/MessageBox.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 
 namespace caveto {
 
 namespace {
 StdDialogScript *g_script = nullptr;
-}
+
+// The colours a font can take, black first.
+struct BasicColour
+{
+    const char *name;
+    QRgb rgb;
+};
+constexpr BasicColour kBasicColours[] = {
+    { "Negro", 0x000000 },
+    { "Granate", 0x800000 },
+    { "Verde", 0x008000 },
+    { "Verde oliva", 0x808000 },
+    { "Azul marino", 0x000080 },
+    { "Púrpura", 0x800080 },
+    { "Verde azulado", 0x008080 },
+    { "Gris", 0x808080 },
+    { "Plateado", 0xC0C0C0 },
+    { "Rojo", 0xFF0000 },
+    { "Verde lima", 0x00FF00 },
+    { "Amarillo", 0xFFFF00 },
+    { "Azul", 0x0000FF },
+    { "Fucsia", 0xFF00FF },
+    { "Aguamarina", 0x00FFFF },
+    { "Blanco", 0xFFFFFF },
+};
+} // namespace
 
 QStringList filterPatterns(const QString &patterns)
 {
@@ -80,12 +114,42 @@ std::optional<FontChoice> chooseFont(QWidget *parent, const QFont &initial)
         }
         return g_script->m_fonts.takeFirst();
     }
-    QFontDialog dialog(initial, parent);
+    // Qt's font dialog has no colour: it is shown inside a window of our own
+    // that adds the sixteen basic colours, as the editor applies a colour too.
+    QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("FontDialog1"));
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(QStringLiteral("Fuente"));
+    // A face named by its alias ("Courier New") is shown as the face it
+    // resolves to, so the list starts on it.
+    QFont start = initial;
+    start.setFamily(QFontInfo(initial).family());
+    auto *fonts = new QFontDialog(start, &dialog);
+    fonts->setObjectName(QStringLiteral("FontDialog1Fonts"));
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    auto *colours = new QComboBox(&dialog);
+    colours->setObjectName(QStringLiteral("FontDialog1Color"));
+    for (const BasicColour &c : kBasicColours) {
+        QPixmap swatch(16, 12);
+        swatch.fill(QColor::fromRgb(c.rgb));
+        colours->addItem(QIcon(swatch), QString::fromUtf8(c.name), QColor::fromRgb(c.rgb));
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Aceptar"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *colourRow = new QHBoxLayout;
+    colourRow->addWidget(new QLabel(QStringLiteral("Color:"), &dialog));
+    colourRow->addWidget(colours);
+    colourRow->addStretch();
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
     if (execModal(&dialog) != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice { dialog.selectedFont(), QColor() };
+    return FontChoice { fonts->currentFont(), colours->currentData().value<QColor>() };
 }
 
 StdDialogScript::StdDialogScript()
