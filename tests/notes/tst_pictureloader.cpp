@@ -12,6 +12,25 @@
 
 using namespace testpictures;
 
+namespace {
+
+QString damaged(const char *name)
+{
+    return QStringLiteral(
+        "La imagen del fichero «%1» está dañada o incompleta y no se puede mostrar.")
+        .arg(QString::fromUtf8(name));
+}
+
+QString unknown(const char *name)
+{
+    return QStringLiteral("El fichero «%1» no contiene una imagen que Caveto sepa leer. Se pueden "
+                          "mostrar fotos JPEG, PNG, GIF, WebP y TIFF, mapas de bits (BMP) e "
+                          "iconos (ICO).")
+        .arg(QString::fromUtf8(name));
+}
+
+} // namespace
+
 class TestPictureLoader : public QObject
 {
     Q_OBJECT
@@ -103,23 +122,14 @@ private slots:
         QByteArray scrambled = jpeg;
         for (int i = 20; i < 200; ++i)
             scrambled[i] = char(0xFF);
-        QTest::newRow("cut short") << "cortada.jpg" << jpeg.left(jpeg.size() / 2)
-                                   << "La imagen del fichero «cortada.jpg» está dañada o "
-                                      "incompleta y no se puede mostrar.";
-        QTest::newRow("scrambled header") << "revuelta.jpg" << scrambled
-                                          << "La imagen del fichero «revuelta.jpg» está dañada o "
-                                             "incompleta y no se puede mostrar.";
+        QTest::newRow("cut short")
+            << "cortada.jpg" << jpeg.left(jpeg.size() / 2) << damaged("cortada.jpg");
+        QTest::newRow("scrambled header") << "revuelta.jpg" << scrambled << damaged("revuelta.jpg");
         QTest::newRow("only the start marker")
-            << "vacia.jpg" << QByteArray("\xFF\xD8\xFF", 3)
-            << "La imagen del fichero «vacia.jpg» está dañada o incompleta y no se puede mostrar.";
+            << "vacia.jpg" << QByteArray("\xFF\xD8\xFF", 3) << damaged("vacia.jpg");
         QTest::newRow("text") << "notas.jpg" << QByteArray("no soy una foto\n")
-                              << "El fichero «notas.jpg» no contiene una imagen que Caveto sepa "
-                                 "leer. Se pueden mostrar fotos JPEG, PNG, GIF, WebP y TIFF, "
-                                 "mapas de bits (BMP) e iconos (ICO).";
-        QTest::newRow("empty") << "nada.bmp" << QByteArray()
-                               << "El fichero «nada.bmp» no contiene una imagen que Caveto sepa "
-                                  "leer. Se pueden mostrar fotos JPEG, PNG, GIF, WebP y TIFF, "
-                                  "mapas de bits (BMP) e iconos (ICO).";
+                              << unknown("notas.jpg");
+        QTest::newRow("empty") << "nada.bmp" << QByteArray() << unknown("nada.bmp");
         QByteArray placeable("\xD7\xCD\xC6\x9A", 4);
         placeable += QByteArray(40, '\0');
         QTest::newRow("metafile") << "etiqueta.wmf" << placeable
