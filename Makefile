@@ -6,7 +6,7 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake pkg-config qt6-base-dev libgif-dev clang-format \
-           libjpeg62-turbo-dev fonts-liberation libgl-dev poppler-utils \
+           libjpeg62-turbo-dev qt6-image-formats-plugins fonts-liberation libgl-dev poppler-utils \
            xvfb openbox xdotool x11-utils
 BENCH_PACKAGES = libbenchmark-dev
 

@@ -1,35 +1,14 @@
 #pragma once
-// The save question: "¿ Desea guardar los cambios efectuados ?" with Si, No
-// and Cancelar. The answer goes into the main window's RespuestaAviso.
+// The main window's save question, titled "Datos del Vino". The answer goes
+// into the main window's RespuestaAviso.
 
-#include <QDialog>
+#include "platform/SaveQuestion.h"
 
-class QLabel;
-class QPushButton;
 class TFormCavetoPas;
 
-class TFormAvisoProg : public QDialog
+class TFormAvisoProg : public TSaveQuestion
 {
     Q_OBJECT
 public:
     explicit TFormAvisoProg(TFormCavetoPas *main, QWidget *parent = nullptr);
-
-    QLabel *LOpcion = nullptr;
-    QLabel *PPregunta = nullptr;
-    QPushButton *BSi = nullptr;
-    QPushButton *BNo = nullptr;
-    QPushButton *BCancelar = nullptr;
-
-public slots:
-    void BSiClick();
-    void BNoClick();
-    void BCancelarClick();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
-
-private:
-    void answer(const QString &value);
-    TFormCavetoPas *m_main;
 };

@@ -545,18 +545,6 @@ void TFormCavetoPas::CsalidaChange()
     ShowRecord();
 }
 
-void TFormCavetoPas::refreshPhotoLed()
-{
-    const QString path = caveto::trimBlanks(Imagen->text());
-    if (path.isEmpty()) {
-        Led->setValue(false);
-        return;
-    }
-    Led->setTrueColor(
-        caveto::tcolor(QFile::exists(path) ? caveto::colors::Lime : caveto::colors::Red));
-    Led->setValue(true);
-}
-
 void TFormCavetoPas::setRecordButtonsEnabled(bool enabled)
 {
     for (QPushButton *b :
@@ -923,16 +911,6 @@ void TFormCavetoPas::afterTasting()
         Csalida->setFocus();
 }
 
-void TFormCavetoPas::BEditorClick()
-{
-    if (tastingRefused())
-        return;
-    if (ModoActual == caveto::mode::Alta && caveto::trimBlanks(Valor_Editor->text()).isEmpty())
-        Valor_Editor->setText(newNotesName());
-    Valor_Editor->setText(Valor_Editor->text().left(caveto::kNotesNameLength));
-}
-
-void TFormCavetoPas::BImagenClick() { }
 void TFormCavetoPas::BBuscarClick() { }
 void TFormCavetoPas::Vinos1Click()
 {

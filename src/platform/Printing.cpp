@@ -2,16 +2,35 @@
 
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextDocument>
 
 namespace caveto {
 
 namespace {
 PrintScript *g_printScript = nullptr;
+
+// One printer for the whole run, so that what the set-up dialog chose is
+// used by the next print; it goes with the application object.
+QPrinter *g_printer = nullptr;
+
+QPrinter &sharedPrinter()
+{
+    if (!g_printer) {
+        g_printer = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine([] {
+            delete g_printer;
+            g_printer = nullptr;
+        });
+    }
+    return *g_printer;
 }
+} // namespace
 
 PrintScript::PrintScript()
 {
@@ -37,7 +56,7 @@ void PrintScript::cancelNext()
 bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation, QWidget *parent,
     const QString &jobTitle)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter &printer = sharedPrinter();
     printer.setPageOrientation(orientation);
     printer.setDocName(jobTitle);
 
@@ -68,6 +87,27 @@ bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation
         return false;
     }
     return true;
+}
+
+bool printerSetup(QWidget *parent)
+{
+    if (g_printScript) {
+        ++g_printScript->setups;
+        return false;
+    }
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // The set-up dialog serves printers only; printing to a PDF file is
+        // chosen in the print dialog itself.
+        showMessage(QStringLiteral("Caveto Aviso."),
+            QStringLiteral("No hay ninguna impresora instalada. Para guardar el documento en un "
+                           "fichero PDF, elija «Imprimir» y, en el diálogo, la impresión a "
+                           "fichero."),
+            parent);
+        return false;
+    }
+    QPageSetupDialog dialog(&sharedPrinter(), parent);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    return execModal(&dialog) == QDialog::Accepted;
 }
 
 } // namespace caveto

@@ -23,6 +23,10 @@ namespace caveto {
 bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation, QWidget *parent,
     const QString &jobTitle = QString());
 
+// The printer set-up dialog. The printer, paper and margins chosen there
+// stay for the later prints of the run. False when it was cancelled.
+bool printerSetup(QWidget *parent);
+
 // Test seam.
 class PrintScript
 {
@@ -40,10 +44,13 @@ public:
     // How many print dialogs were answered, and their orientations.
     int dialogs = 0;
     QList<QPageLayout::Orientation> orientations;
+    // How many printer set-up dialogs were asked for (none is shown).
+    int setups = 0;
 
 private:
     friend bool printDocument(
         QTextDocument *, QPageLayout::Orientation, QWidget *, const QString &);
+    friend bool printerSetup(QWidget *);
     QStringList m_answers; // a file name, or empty for a cancel
 };
 

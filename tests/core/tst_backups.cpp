@@ -57,7 +57,9 @@ private slots:
             QCOMPARE(bytes(copies[i].path), versions[2 - i]);
             QCOMPARE(copies[i].taken, QDateTime(QDate(2026, 12, 6), QTime(10, 3 - i)));
         }
-        QVERIFY(QFileInfo(copies[0].path).fileName().startsWith(QStringLiteral("Caveto20-20261206-100300")));
+        QVERIFY(QFileInfo(copies[0].path)
+                    .fileName()
+                    .startsWith(QStringLiteral("Caveto20-20261206-100300")));
         QCOMPARE(book.takeBackupWarning(), QString());
     }
 
