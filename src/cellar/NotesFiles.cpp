@@ -10,7 +10,7 @@ namespace caveto {
 bool isUsableNotesName(QStringView notesName)
 {
     const QStringView name = notesName.trimmed();
-    if (name.isEmpty() || name.size() > kNotesNameLength)
+    if (name.size() != kNotesNameLength)
         return false;
     if (name.contains(u".."))
         return false;

@@ -11,8 +11,8 @@
 namespace caveto {
 
 // True for a notes name the program makes (16 digits) or has always read:
-// up to 16 characters once the blanks around it are removed, none of them a
-// path separator, a drive colon or a control character, and no "..".
+// 16 characters once the blanks around it are removed, none of them a path
+// separator, a drive colon or a control character, and no "..".
 bool isUsableNotesName(QStringView notesName);
 
 // The notes file of `notesName` in `dataFolder`, or an empty string when the

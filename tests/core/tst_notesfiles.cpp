@@ -17,8 +17,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("usable");
         QTest::newRow("made by the program") << QStringLiteral("5122026910340000") << true;
-        QTest::newRow("older, with letters") << QStringLiteral("notas de Rioja  ") << true;
-        QTest::newRow("short, padded") << QStringLiteral("  abc   ") << true;
+        QTest::newRow("older, with letters") << QStringLiteral("Notas Rioja 2001") << true;
+        QTest::newRow("older, blanks at the end") << QStringLiteral("notas de Rioja  ") << false;
+        QTest::newRow("short") << QStringLiteral("  abc   ") << false;
         QTest::newRow("blank") << QStringLiteral("                ") << false;
         QTest::newRow("parent folder") << QStringLiteral("../victim0000000") << false;
         QTest::newRow("two up") << QStringLiteral("../../victim0000") << false;
