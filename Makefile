@@ -2,6 +2,8 @@
 # make test   installs missing Debian packages, builds and runs every test
 # make bench  builds and runs the benchmarks (Google Benchmark)
 # make format / make format-check   apply / check the source formatting
+# make test-sanitize   the core and its tests under ASan and UBSan
+# make fuzz    runs each fuzz target for FUZZ_TIME seconds (clang, libFuzzer)
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
@@ -10,7 +12,10 @@ PACKAGES = build-essential cmake pkg-config qt6-base-dev libgif-dev clang-format
            xvfb openbox xdotool x11-utils
 BENCH_PACKAGES = libbenchmark-dev
 
-.PHONY: all deps bench-deps configure build run test bench format format-check clean
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+FUZZ_TIME ?= 60
+
+.PHONY: all deps bench-deps configure build run test test-sanitize fuzz bench format format-check clean
 
 all: build
 
@@ -55,5 +60,29 @@ format:
 format-check: deps
 	clang-format --dry-run -Werror $(SOURCES)
 
+# The core (the record file, the notes codec, the rules) and its tests built
+# with AddressSanitizer and UndefinedBehaviorSanitizer, fuzz replays included.
+SANITIZE_TARGETS = tst_recordline tst_entrychecks tst_datafile tst_notesfiles tst_cellarbook \
+                   tst_backups tst_crashtrials save_loop tst_textcodecs tst_rtf \
+                   replay_recordfile replay_notes replay_recordline caveto-datos tst_cavetodatos
+test-sanitize: deps
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DCAVETO_SANITIZE=ON $(CMAKE_ARGS)
+	cmake --build $(BUILD)-sanitize -j $(JOBS) --target $(SANITIZE_TARGETS)
+	cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS) -L core
+
+# Each fuzz target runs for FUZZ_TIME seconds on its corpus; an input that
+# makes it fail is kept in fuzz/regressions/<target>/, which the test suite
+# replays from then on.
+fuzz:
+	$(MAKE) deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCAVETO_FUZZ=ON -DCAVETO_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_recordfile fuzz_notes fuzz_recordline
+	set -e; for t in recordfile notes recordline; do \
+	  mkdir -p $(BUILD)-fuzz/corpus/$$t; \
+	  $(BUILD)-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -max_len=65536 -timeout=10 \
+	    -artifact_prefix=fuzz/regressions/$$t/ $(BUILD)-fuzz/corpus/$$t fuzz/corpus/$$t; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-sanitize $(BUILD)-fuzz

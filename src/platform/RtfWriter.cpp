@@ -17,6 +17,7 @@
 #include <QTextFrame>
 
 #include <cstring>
+#include <optional>
 
 namespace caveto::rtf {
 
@@ -218,6 +219,8 @@ struct Style
     bool italic = false;
     bool underline = false;
     bool strike = false;
+
+    bool operator==(const Style &) const = default;
 };
 
 class DocumentWriter
@@ -251,21 +254,31 @@ public:
         for (QTextBlock block = m_doc->begin(); block.isValid() && !empty; block = block.next()) {
             body += "\\pard\\plain";
             body += alignmentWord(block.blockFormat().alignment());
+            // Fragments that differ only in what RTF does not keep are one
+            // run: the file reads back as it was written.
+            std::optional<Style> open;
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment frag = it.fragment();
                 if (!frag.isValid())
                     continue;
-                body += '{';
-                appendStyle(body, styleOf(frag.charFormat()));
-                body += ' ';
+                const QTextCharFormat format = frag.charFormat();
+                const Style style = styleOf(format);
+                if (open != style) {
+                    if (open)
+                        body += '}';
+                    body += '{';
+                    appendStyle(body, style);
+                    body += ' ';
+                    open = style;
+                }
                 // The user may type U+FFFC or U+FDD0 themselves: only an
                 // image or a frame makes them placeholders.
-                const QTextCharFormat format = frag.charFormat();
                 const bool object = format.objectType() != QTextFormat::NoObject
                     || format.isImageFormat() || hasFrames;
                 appendEscaped(body, frag.text(), object ? Mode::ObjectFragment : Mode::Document);
-                body += '}';
             }
+            if (open)
+                body += '}';
             // An empty paragraph keeps its size through its paragraph mark.
             if (block.length() <= 1)
                 appendStyle(body, styleOf(block.charFormat()));

@@ -1,3 +1,4 @@
+#include "cellar/Backups.h"
 #include "cellar/BookLock.h"
 #include "cellar/DataFile.h"
 #include "cellar/RecordLine.h"
@@ -136,6 +137,39 @@ private slots:
         r = runTool({ QStringLiteral("lines"), huge });
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains("demasiado grande"));
+    }
+
+    // Copies listed and brought back; the book replaced is kept as a copy in
+    // turn, and an open program's book is left alone.
+    void restoreBringsACopyBack()
+    {
+        QTemporaryDir dir;
+        const QString book = dir.filePath(QStringLiteral("Caveto20.Datos"));
+        QString error;
+        QVERIFY(caveto::writeRecordFile(book, { line("Viejo", "Bodega") }, &error));
+        QVERIFY(caveto::backups::keep(book, QDateTime(QDate(2026, 12, 1), QTime(9, 0)), &error));
+        QVERIFY(caveto::writeRecordFile(book, { line("Nuevo", "Bodega") }, &error));
+
+        Run r = runTool({ QStringLiteral("restore"), book });
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith("Caveto20-20261201-090000-000.Datos\t2026-12-01 09:00:00\t"));
+
+        {
+            caveto::BookLock open(dir.path());
+            QVERIFY(open.tryLock());
+            r = runTool({ QStringLiteral("restore"), book, QStringLiteral("Caveto20-20261201-090000-000.Datos") });
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY(QString::fromLocal8Bit(r.err).contains(QStringLiteral("Caveto ya está abierto")));
+        }
+        r = runTool({ QStringLiteral("restore"), book, QStringLiteral("Caveto20-20261201-090000-000.Datos") });
+        QCOMPARE(r.exitCode, 0);
+        QStringList lines;
+        QVERIFY(caveto::readRecordFile(book, &lines, &error));
+        QVERIFY(lines.value(0).startsWith(QStringLiteral("Viejo")));
+        // The book it replaced is among the copies now.
+        QCOMPARE(caveto::backups::list(book).size(), 2);
+        r = runTool({ QStringLiteral("restore"), book, QStringLiteral("no-such-copy.Datos") });
+        QCOMPARE(r.exitCode, 2);
     }
 
     // A book that an open program holds is never rewritten; a lock left by a

@@ -6,12 +6,19 @@
 //   caveto-datos csv FILE        a CSV (RFC 4180, UTF-8) with the 61 fields
 //   caveto-datos rewrite IN OUT  IN read as the program reads it, written to
 //                                OUT as the program saves (never a partial OUT)
+//   caveto-datos restore BOOK [COPY]
+//                                lists the copies of BOOK kept in Copias, or
+//                                brings COPY back as BOOK (the book as it is
+//                                now is kept as a copy first)
 
+#include "cellar/Backups.h"
 #include "cellar/BookLock.h"
 #include "cellar/DataFile.h"
 #include "cellar/RecordLine.h"
+#include "platform/FileIO.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
@@ -38,7 +45,8 @@ int usage()
     std::fprintf(stderr,
         "usage: caveto-datos lines FILE\n"
         "       caveto-datos csv FILE\n"
-        "       caveto-datos rewrite IN OUT\n");
+        "       caveto-datos rewrite IN OUT\n"
+        "       caveto-datos restore BOOK [COPY]\n");
     return kExitError;
 }
 
@@ -130,6 +138,48 @@ int runRewrite(const QString &in, const QString &out)
     return 0;
 }
 
+int runRestore(const QString &book, const QString &copy)
+{
+    const QList<caveto::backups::Copy> copies = caveto::backups::list(book);
+    if (copy.isEmpty()) {
+        QByteArray out;
+        for (const caveto::backups::Copy &c : copies) {
+            out += QFileInfo(c.path).fileName().toUtf8() + '\t'
+                + c.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8() + '\t'
+                + QByteArray::number(c.size) + '\n';
+        }
+        writeOut(out);
+        return 0;
+    }
+    // The copy is named as listed, or given by its path.
+    QString source;
+    for (const caveto::backups::Copy &c : copies) {
+        if (QFileInfo(c.path).fileName() == copy || QFileInfo(c.path) == QFileInfo(copy))
+            source = c.path;
+    }
+    if (source.isEmpty())
+        return fail(QStringLiteral("%1: no es una copia de %2").arg(copy, book));
+    const QString folder = QFileInfo(book).absolutePath();
+    caveto::BookLock lock(folder);
+    if (!lock.tryLock())
+        return fail(QStringLiteral("%1: %2 Cierre Caveto antes de recuperar una copia.")
+                        .arg(book, lock.error()));
+    QStringList lines;
+    QString error;
+    if (!readFile(source, &lines, &error))
+        return fail(error);
+    QByteArray bytes;
+    if (!caveto::readFileBytes(source, &bytes, &error))
+        return fail(QStringLiteral("%1: %2").arg(source, error));
+    if (!caveto::backups::keep(book, QDateTime::currentDateTime(), &error))
+        return fail(QStringLiteral("%1: %2").arg(book, error));
+    if (!caveto::saveFileAtomically(book, bytes, &error))
+        return fail(QStringLiteral("%1: %2").arg(book, error));
+    std::printf("%s: %lld registros recuperados de %s\n", qPrintable(book),
+        static_cast<long long>(lines.size()), qPrintable(QFileInfo(source).fileName()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -143,5 +193,7 @@ int main(int argc, char **argv)
         return runCsv(args[1]);
     if (args.size() == 3 && args[0] == QLatin1String("rewrite"))
         return runRewrite(args[1], args[2]);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("restore"))
+        return runRestore(args[1], args.value(2));
     return usage();
 }
