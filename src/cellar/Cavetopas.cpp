@@ -917,7 +917,6 @@ void TFormCavetoPas::BEditorClick()
 }
 
 void TFormCavetoPas::BImagenClick() { }
-void TFormCavetoPas::BBuscarClick() { }
 void TFormCavetoPas::Diccionario1Click() { }
 void TFormCavetoPas::Uvas1Click() { }
 void TFormCavetoPas::Declogo1Click() { }
@@ -929,11 +928,6 @@ void TFormCavetoPas::Vinos1Click()
 void TFormCavetoPas::Cosechas1Click() { }
 void TFormCavetoPas::MapaDO1Click() { }
 void TFormCavetoPas::Maridaje1Click() { }
-void TFormCavetoPas::Informes1Click()
-{
-    if (!needRecords())
-        return;
-}
 void TFormCavetoPas::Caveto1Click() { }
 void TFormCavetoPas::Acerdade1Click() { }
 
