@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 // From the splash's "Entrar" to the menu state: reading the file, the

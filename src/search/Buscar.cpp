@@ -39,8 +39,8 @@ public:
     }
 };
 
-QWidget *makeLight(QWidget *parent, const QString &name, TGIFImage *&gif, const QString &gifName,
-    int left)
+QWidget *makeLight(
+    QWidget *parent, const QString &name, TGIFImage *&gif, const QString &gifName, int left)
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(name);
@@ -60,16 +60,17 @@ TFormBuscar::TFormBuscar(TFormCavetoPas *main, QWidget *parent)
 {
     setObjectName(QStringLiteral("TFormBuscar"));
 
-    PBusqueda = caveto::makeTitlePanel(this, QStringLiteral("PBusqueda"), QStringLiteral("Búsqueda"));
+    PBusqueda
+        = caveto::makeTitlePanel(this, QStringLiteral("PBusqueda"), QStringLiteral("Búsqueda"));
     PBusqueda->setGeometry(8, 6, 130, 22);
     LOpcion = caveto::makePanel(this, QStringLiteral("LOpcion"));
     LOpcion->setGeometry(142, 6, 130, 22);
 
-    PNaranja = makeLight(this, QStringLiteral("PNaranja"), GIFImage1, QStringLiteral("GIFImage1"),
-        kLightLeft);
+    PNaranja = makeLight(
+        this, QStringLiteral("PNaranja"), GIFImage1, QStringLiteral("GIFImage1"), kLightLeft);
     // Set beside the orange light; activation puts it in the same place.
-    PVerde = makeLight(this, QStringLiteral("PVerde"), GIFImage2, QStringLiteral("GIFImage2"),
-        kLightLeft + 28);
+    PVerde = makeLight(
+        this, QStringLiteral("PVerde"), GIFImage2, QStringLiteral("GIFImage2"), kLightLeft + 28);
     PAviso = caveto::makeHeadingPanel(this, QStringLiteral("PAviso"), QString());
     PAviso->setGeometry(240, kLightTop + 1, ETotalReg->x() - 248, 22);
     PAviso->hide();
@@ -141,7 +142,7 @@ int TFormBuscar::selectedRow() const
 {
     const QModelIndex current = ListBuscar->currentIndex();
     return current.isValid() && ListBuscar->selectionModel()->isSelected(current) ? current.row()
-                                                                                   : -1;
+                                                                                  : -1;
 }
 
 void TFormBuscar::selectRow(int row)
@@ -192,8 +193,8 @@ void TFormBuscar::FormActivate()
 void TFormBuscar::restoreLastSearch()
 {
     const UltimaBusquedaData &last = m_main->UltimaBusqueda;
-    const QString texts[] = { last.cosecha, last.denominacion, last.vino, last.tipo, last.estante,
-        last.botellas };
+    const QString texts[]
+        = { last.cosecha, last.denominacion, last.vino, last.tipo, last.estante, last.botellas };
     const bool any = std::any_of(std::begin(texts), std::end(texts),
         [](const QString &t) { return !caveto::trimBlanks(t).isEmpty(); });
     if (!any)

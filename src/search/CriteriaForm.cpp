@@ -47,8 +47,10 @@ TCriteriaForm::TCriteriaForm(TFormCavetoPas *main, QWidget *parent, const QStrin
     CCosecha = makeCriterion(QStringLiteral("CCosecha"), QStringLiteral("Cosecha"), 4, 8, 56);
     CDenominacion = makeCriterion(QStringLiteral("CDenominacion"), QStringLiteral("Denominación"),
         30, 70, 156, &LContDenominacion);
-    CVino = makeCriterion(QStringLiteral("CVino"), QStringLiteral("Vino"), 30, 232, 130, &LContVino);
-    CTipo = makeCriterion(QStringLiteral("CTipo"), QStringLiteral("Tipo"), 30, 368, 130, &LContTipo);
+    CVino
+        = makeCriterion(QStringLiteral("CVino"), QStringLiteral("Vino"), 30, 232, 130, &LContVino);
+    CTipo
+        = makeCriterion(QStringLiteral("CTipo"), QStringLiteral("Tipo"), 30, 368, 130, &LContTipo);
     CEstante = makeCriterion(
         QStringLiteral("CEstante"), QStringLiteral("Estante"), 15, 504, 108, &LContEstante);
 
@@ -78,8 +80,8 @@ TCriteriaForm::TCriteriaForm(TFormCavetoPas *main, QWidget *parent, const QStrin
     const int valueLeft = clientWidth - 8 - 128;
     EValorBodega = makeTotal(QStringLiteral("EValorBodega"), QStringLiteral("Valor Bodega €"),
         valueLeft, 128, caveto::colors::Lime);
-    EBotellas = makeTotal(QStringLiteral("EBotellas"), QStringLiteral("Botellas"),
-        valueLeft - 6 - 74, 74, 0xFFFF00);
+    EBotellas = makeTotal(
+        QStringLiteral("EBotellas"), QStringLiteral("Botellas"), valueLeft - 6 - 74, 74, 0xFFFF00);
     ETotalReg = makeTotal(QStringLiteral("ETotalReg"), QStringLiteral("Localizados"),
         valueLeft - 2 * (6 + 74), 74, 0xFFFFFF);
 
@@ -327,8 +329,8 @@ caveto::SearchTotals TCriteriaForm::runFilter(const std::function<void(QStringVi
     caveto::SearchTotals totals;
     // The totals are drawn with the progress bar, about a hundred times over
     // the run; their last values are always shown.
-    caveto::runSearch(m_main->EditorFichero.image(), criteria(), totals, found,
-        [this, &totals](qsizetype done) {
+    caveto::runSearch(
+        m_main->EditorFichero.image(), criteria(), totals, found, [this, &totals](qsizetype done) {
             if (done % m_progressStep == 0) {
                 showRunningTotals(totals);
                 EValorBodega->repaint();

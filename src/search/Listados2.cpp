@@ -26,8 +26,8 @@ constexpr int kReportPoints = 9;
 } // namespace
 
 TFormListado2::TFormListado2(TFormCavetoPas *main, QWidget *parent)
-    : TCriteriaForm(main, parent, QStringLiteral(" Caveto  Informe."), kClientWidth,
-        kClientHeight, QStringLiteral("&Aceptar"))
+    : TCriteriaForm(main, parent, QStringLiteral(" Caveto  Informe."), kClientWidth, kClientHeight,
+        QStringLiteral("&Aceptar"))
 {
     setObjectName(QStringLiteral("TFormListado2"));
 
@@ -95,12 +95,12 @@ void TFormListado2::BBuscarClick()
     repaint();
 
     QStringList lines;
-    const QString title = caveto::report::title(criteriaTexts(), CSigno->currentText(),
-        Botellas_Pan->text());
+    const QString title
+        = caveto::report::title(criteriaTexts(), CSigno->currentText(), Botellas_Pan->text());
     const caveto::SearchTotals totals = runFilter([&](QStringView line) {
         if (lines.isEmpty()) {
-            lines = caveto::report::opening(title, m_main->StatusBar1->panelText(3),
-                m_main->StatusBar1->panelText(2));
+            lines = caveto::report::opening(
+                title, m_main->StatusBar1->panelText(3), m_main->StatusBar1->panelText(2));
         }
         lines.append(caveto::reportLine(line));
     });
@@ -108,7 +108,8 @@ void TFormListado2::BBuscarClick()
         lines = caveto::report::noData();
         BImprimir->setEnabled(false);
     } else {
-        lines += caveto::report::closing(ETotalReg->text(), EBotellas->text(), EValorBodega->text());
+        lines
+            += caveto::report::closing(ETotalReg->text(), EBotellas->text(), EValorBodega->text());
         BImprimir->setEnabled(true);
     }
     EditorNotas->setLines(lines);

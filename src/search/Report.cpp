@@ -10,8 +10,8 @@ const QString kClosingRule = QString(30, QLatin1Char('-'));
 const QString kNoDataRule = QString(31, QLatin1Char('-'));
 } // namespace
 
-QString title(const std::array<QString, 5> &criteria, const QString &comparison,
-    const QString &bottles)
+QString title(
+    const std::array<QString, 5> &criteria, const QString &comparison, const QString &bottles)
 {
     QString text = QStringLiteral("Caveto   Información .. ");
     bool anyCriterion = false;
@@ -26,8 +26,9 @@ QString title(const std::array<QString, 5> &criteria, const QString &comparison,
 
 QStringList opening(const QString &title, const QString &date, const QString &time)
 {
-    return { title, kBlank, QStringLiteral("Fecha / Hora .......... ") + date + QStringLiteral("  ") + time,
-        kBlank, reportHeading(), reportRule() };
+    return { title, kBlank,
+        QStringLiteral("Fecha / Hora .......... ") + date + QStringLiteral("  ") + time, kBlank,
+        reportHeading(), reportRule() };
 }
 
 QStringList closing(const QString &records, const QString &bottles, const QString &value)

@@ -13,8 +13,8 @@ namespace caveto::report {
 // "Caveto   Información .. ", "Toda la Bodega" when no text criterion is
 // given, then the five trimmed criteria each followed by a blank, and the
 // bottle criterion ("Botellas >= 0").
-QString title(const std::array<QString, 5> &criteria, const QString &comparison,
-    const QString &bottles);
+QString title(
+    const std::array<QString, 5> &criteria, const QString &comparison, const QString &bottles);
 
 // The lines before the first wine: the title, the date and time as the
 // status bar shows them, the column heading and its rule.

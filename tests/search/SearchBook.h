@@ -27,8 +27,8 @@ inline QStringList fiveWines(QChar decimal = QLatin1Char(','))
             "1000000000000002" }),
         wineLine({ "Pazo de Señorans", "2020", "Rías Baixas", "ALBARIÑO", "Joven", "B-1",
             price("15,00"), "0", "1000000000000003" }),
-        wineLine({ "Pesquera", "2016", "Ribera del Duero", "Tinto", "Crianza", "C-1", price("20,00"),
-            "6", "1000000000000004" }),
+        wineLine({ "Pesquera", "2016", "Ribera del Duero", "Tinto", "Crianza", "C-1",
+            price("20,00"), "6", "1000000000000004" }),
         wineLine({ "Alión", "1999", "Ribera del Duero", "Tinto", "Reserva", "C-2", price("40,00"),
             "1", "1000000000000005" }),
     };

@@ -175,14 +175,20 @@ private slots:
         QTest::addColumn<qint64>("value");
         QTest::addColumn<QString>("whole");
         QTest::addColumn<QString>("money"); // the value taken as cents
-        QTest::newRow("es zero") << kSpanish << qint64(0) << "0" << "0,00";
-        QTest::newRow("es small") << kSpanish << qint64(999) << "999" << "9,99";
-        QTest::newRow("es thousands") << kSpanish << qint64(123456) << "123.456" << "1.234,56";
+        QTest::newRow("es zero") << kSpanish << qint64(0) << "0"
+                                 << "0,00";
+        QTest::newRow("es small") << kSpanish << qint64(999) << "999"
+                                  << "9,99";
+        QTest::newRow("es thousands") << kSpanish << qint64(123456) << "123.456"
+                                      << "1.234,56";
         QTest::newRow("es millions") << kSpanish << qint64(1234567890) << "1.234.567.890"
                                      << "12.345.678,90";
-        QTest::newRow("es negative") << kSpanish << qint64(-123456) << "-123.456" << "-1.234,56";
-        QTest::newRow("en thousands") << kEnglish << qint64(123456) << "123,456" << "1,234.56";
-        QTest::newRow("en negative") << kEnglish << qint64(-5) << "-5" << "-0.05";
+        QTest::newRow("es negative") << kSpanish << qint64(-123456) << "-123.456"
+                                     << "-1.234,56";
+        QTest::newRow("en thousands") << kEnglish << qint64(123456) << "123,456"
+                                      << "1,234.56";
+        QTest::newRow("en negative") << kEnglish << qint64(-5) << "-5"
+                                     << "-0.05";
     }
 
     void formats()
@@ -202,29 +208,40 @@ private slots:
         QTest::addColumn<QString>("bottlesEs");
         QTest::addColumn<QString>("valueEs");
         QTest::addColumn<QString>("valueEn");
-        QTest::newRow("two wines") << QStringList { "12,50", "10,00" } << QStringList { "3", "2" }
-                                   << "5" << "57,50" << "57.50";
+        QTest::newRow("two wines")
+            << QStringList { "12,50", "10,00" } << QStringList { "3", "2" } << "5"
+            << "57,50"
+            << "57.50";
         QTest::newRow("prices typed under either locale")
-            << QStringList { "12.50", "10,00" } << QStringList { "3", "2" } << "5" << "57,50"
+            << QStringList { "12.50", "10,00" } << QStringList { "3", "2" } << "5"
+            << "57,50"
             << "57.50";
         // In binary floating point 1,005 is a hair below it and shows 1,00.
         QTest::newRow("exact half cent") << QStringList { "1,005" } << QStringList { "1" } << "1"
-                                         << "1,01" << "1.01";
-        QTest::newRow("cents never drift")
-            << QStringList(1000, QStringLiteral("0,10")) << QStringList(1000, QStringLiteral("3"))
-            << "3.000" << "300,00" << "300.00";
+                                         << "1,01"
+                                         << "1.01";
+        QTest::newRow("cents never drift") << QStringList(1000, QStringLiteral("0,10"))
+                                           << QStringList(1000, QStringLiteral("3")) << "3.000"
+                                           << "300,00"
+                                           << "300.00";
         QTest::newRow("blank price and count")
-            << QStringList { "", "20,00" } << QStringList { "4", "" } << "4" << "0,00" << "0.00";
+            << QStringList { "", "20,00" } << QStringList { "4", "" } << "4"
+            << "0,00"
+            << "0.00";
         QTest::newRow("damaged price keeps its bottles")
-            << QStringList { "12,5x", "10" } << QStringList { "3", "1" } << "4" << "10,00"
+            << QStringList { "12,5x", "10" } << QStringList { "3", "1" } << "4"
+            << "10,00"
             << "10.00";
         QTest::newRow("damaged count adds nothing")
-            << QStringList { "10" } << QStringList { "x" } << "0" << "0,00" << "0.00";
+            << QStringList { "10" } << QStringList { "x" } << "0"
+            << "0,00"
+            << "0.00";
         // Past 2^53 a double would lose the last euros.
         QTest::newRow("largest cellar")
             << QStringList(100, QStringLiteral("9999999"))
             << QStringList(100, QStringLiteral("9999999")) << "999.999.900"
-            << "9.999.998.000.000.100,00" << "9,999,998,000,000,100.00";
+            << "9.999.998.000.000.100,00"
+            << "9,999,998,000,000,100.00";
     }
 
     void totals()
@@ -236,8 +253,8 @@ private slots:
         QFETCH(QString, valueEn);
         caveto::SearchTotals totals;
         for (qsizetype i = 0; i < prices.size(); ++i) {
-            QString line = wineLine({ QStringLiteral("Vino"), QStringLiteral("2001"),
-                QStringLiteral("Rioja") });
+            QString line = wineLine(
+                { QStringLiteral("Vino"), QStringLiteral("2001"), QStringLiteral("Rioja") });
             line = withColumn(line, Field::Precio, prices[i]);
             totals.add(withColumn(line, Field::NumBotellas, counts[i]));
         }
@@ -249,9 +266,11 @@ private slots:
 
     void runSearchKeepsFileOrderAndSkipsEmptyLines()
     {
-        const QString a = wineLine({ "Zeta", "2001", "Rioja", "Tinto", "Crianza", "A-1", "10", "2" });
+        const QString a
+            = wineLine({ "Zeta", "2001", "Rioja", "Tinto", "Crianza", "A-1", "10", "2" });
         const QString b = wineLine({ "Alfa", "2001", "Toro", "Tinto", "Crianza", "A-1", "5", "1" });
-        const QString c = wineLine({ "Beta", "2001", "Rioja", "Tinto", "Crianza", "A-1", "1", "4" });
+        const QString c
+            = wineLine({ "Beta", "2001", "Rioja", "Tinto", "Crianza", "A-1", "1", "4" });
         const QStringList image { a, QString(), b, c };
         caveto::SearchCriteria criteria;
         criteria.texts[1] = QStringLiteral("RIOJA");
@@ -287,11 +306,11 @@ private slots:
 
     void resultRow()
     {
-        const QString line = wineLine({ QStringLiteral("Marqués de Murrieta Reserva"),
-            QStringLiteral("2001"), QStringLiteral("Ribera del Duero Reserva"),
-            QStringLiteral("Tinto de la Tierra"), QStringLiteral("Gran Reserva Especial"),
-            QStringLiteral("Bodega Norte 12"), QStringLiteral("30"), QStringLiteral("12"),
-            QStringLiteral("2512200614305123") });
+        const QString line
+            = wineLine({ QStringLiteral("Marqués de Murrieta Reserva"), QStringLiteral("2001"),
+                QStringLiteral("Ribera del Duero Reserva"), QStringLiteral("Tinto de la Tierra"),
+                QStringLiteral("Gran Reserva Especial"), QStringLiteral("Bodega Norte 12"),
+                QStringLiteral("30"), QStringLiteral("12"), QStringLiteral("2512200614305123") });
         const QString row = caveto::resultRow(line);
         QCOMPARE(row.size(), 125);
         QCOMPARE(cols(row, 1, 22), QStringLiteral("Marqués de Murrieta   "));
@@ -314,10 +333,11 @@ private slots:
 
     void reportLine()
     {
-        const QString line = wineLine({ QStringLiteral("Castillo de Perelada Ex"),
-            QStringLiteral("1999"), QStringLiteral("Empordà"), QStringLiteral("Vino de Licor Dulce"),
-            QStringLiteral("Gran Reserva de Familia"), QStringLiteral("Estante del fondo"),
-            QStringLiteral("8,5"), QStringLiteral("1234567") });
+        const QString line
+            = wineLine({ QStringLiteral("Castillo de Perelada Ex"), QStringLiteral("1999"),
+                QStringLiteral("Empordà"), QStringLiteral("Vino de Licor Dulce"),
+                QStringLiteral("Gran Reserva de Familia"), QStringLiteral("Estante del fondo"),
+                QStringLiteral("8,5"), QStringLiteral("1234567") });
         const QString row = caveto::reportLine(line);
         QCOMPARE(row.size(), 119);
         QCOMPARE(cols(row, 1, 22), QStringLiteral("Castillo de Perelada  "));
@@ -332,16 +352,18 @@ private slots:
     void reportFixedLines()
     {
         QCOMPARE(caveto::reportHeading(),
-            QStringLiteral("Nombre del Vino       Año   Denominación          Vino                  "
-                           "Tipo Vino             Botellas  Estante        "));
+            QStringLiteral(
+                "Nombre del Vino       Año   Denominación          Vino                  "
+                "Tipo Vino             Botellas  Estante        "));
         QCOMPARE(caveto::reportRule(),
-            QStringLiteral("--------------------  ----  --------------------  --------------------  "
-                           "--------------------  --------  ---------------"));
+            QStringLiteral(
+                "--------------------  ----  --------------------  --------------------  "
+                "--------------------  --------  ---------------"));
         QCOMPARE(caveto::reportHeading().size(), 119);
         QCOMPARE(caveto::reportRule().size(), 119);
 
-        QCOMPARE(caveto::report::opening(QStringLiteral("T"), QStringLiteral("5-1-2026"),
-                     QStringLiteral("9:05:00")),
+        QCOMPARE(caveto::report::opening(
+                     QStringLiteral("T"), QStringLiteral("5-1-2026"), QStringLiteral("9:05:00")),
             QStringList({ "T", " ", "Fecha / Hora .......... 5-1-2026  9:05:00", " ",
                 caveto::reportHeading(), caveto::reportRule() }));
         const QString rule30(30, QLatin1Char('-'));
@@ -361,17 +383,16 @@ private slots:
         QTest::addColumn<QString>("title");
         const QString head = QStringLiteral("Caveto   Información .. ");
         QCOMPARE(head.size(), 24);
-        QTest::newRow("whole cellar") << QStringList(5) << ">=" << "0"
-                                      << head + "Toda la Bodega     Botellas >= 0";
+        QTest::newRow("whole cellar") << QStringList(5) << ">="
+                                      << "0" << head + "Toda la Bodega     Botellas >= 0";
         QTest::newRow("vintage and appellation")
-            << QStringList { "2001", "Rioja", "", "", "" } << ">=" << "0"
-            << head + "2001 Rioja    Botellas >= 0";
-        QTest::newRow("trimmed criteria")
-            << QStringList { "", "  Toro ", "", "", "B-1" } << "<=" << "12"
-            << head + " Toro   B-1 Botellas <= 12";
+            << QStringList { "2001", "Rioja", "", "", "" } << ">="
+            << "0" << head + "2001 Rioja    Botellas >= 0";
+        QTest::newRow("trimmed criteria") << QStringList { "", "  Toro ", "", "", "B-1" } << "<="
+                                          << "12" << head + " Toro   B-1 Botellas <= 12";
         QTest::newRow("blank criteria count as empty")
-            << QStringList { "    ", "", "", "", "" } << "=" << "0"
-            << head + "Toda la Bodega     Botellas = 0";
+            << QStringList { "    ", "", "", "", "" } << "="
+            << "0" << head + "Toda la Bodega     Botellas = 0";
     }
 
     void reportTitle()

@@ -145,8 +145,8 @@ private slots:
             QCOMPARE(s->PNaranja->x(), 208);
             QVERIFY(s->GIFImage1 && s->GIFImage2);
             QVERIFY(!s->PBarraProgreso->isVisible());
-            const QList<QLabel *> headings
-                = { s->PNombre, s->PCosecha, s->PDeno, s->PVino, s->PTipo, s->PEstante, s->PBotella };
+            const QList<QLabel *> headings = { s->PNombre, s->PCosecha, s->PDeno, s->PVino,
+                s->PTipo, s->PEstante, s->PBotella };
             const QList<int> lefts = { 8, 166, 208, 362, 480, 597, 682 };
             for (int i = 0; i < headings.size(); ++i)
                 QCOMPARE(headings[i]->x(), lefts[i]);
@@ -185,9 +185,9 @@ private slots:
         QTest::addColumn<QString>("bottles");
         QTest::addColumn<QStringList>("names");
 
-        QTest::newRow("everything") << -1 << "" << 0 << "0"
-                                    << QStringList { "Alión", "Contino", "Pazo de Señorans",
-                                           "Pesquera", "Viña Tondonia" };
+        QTest::newRow("everything")
+            << -1 << "" << 0 << "0"
+            << QStringList { "Alión", "Contino", "Pazo de Señorans", "Pesquera", "Viña Tondonia" };
         QTest::newRow("vintage 1998") << 0 << "1998" << 0 << "0" << QStringList { "Viña Tondonia" };
         QTest::newRow("no prefix match") << 0 << "199" << 0 << "0" << QStringList();
         QTest::newRow("rioja in any case")
@@ -195,10 +195,10 @@ private slots:
         QTest::newRow("ñ is not Ñ") << 2 << "albariño" << 0 << "0" << QStringList();
         QTest::newRow("type") << 3 << "reserva" << 0 << "0"
                               << QStringList { "Alión", "Viña Tondonia" };
-        QTest::newRow("no bottles left") << -1 << "" << 1 << "0"
-                                         << QStringList { "Pazo de Señorans" };
-        QTest::newRow("at most two") << -1 << "" << 2 << "2"
-                                     << QStringList { "Alión", "Contino", "Pazo de Señorans" };
+        QTest::newRow("no bottles left")
+            << -1 << "" << 1 << "0" << QStringList { "Pazo de Señorans" };
+        QTest::newRow("at most two")
+            << -1 << "" << 2 << "2" << QStringList { "Alión", "Contino", "Pazo de Señorans" };
         QTest::newRow("at least three")
             << -1 << "" << 0 << "3" << QStringList { "Pesquera", "Viña Tondonia" };
         QTest::newRow("emptied count reads 0")
@@ -474,9 +474,10 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::newRow("Cancelar keeps the edits") << "BCancelar" << false << "Contino Reserva"
                                                   << "Contino";
-        QTest::newRow("No drops them, then searches") << "BNo" << true << "Contino" << "Contino";
-        QTest::newRow("Si stores them, no search") << "BSi" << false << QString()
-                                                   << "Contino Reserva";
+        QTest::newRow("No drops them, then searches") << "BNo" << true << "Contino"
+                                                      << "Contino";
+        QTest::newRow("Si stores them, no search")
+            << "BSi" << false << QString() << "Contino Reserva";
     }
 
     void unsavedEditsAreSettledFirst()
