@@ -161,17 +161,6 @@ void TFormBuscar::selectRow(int row)
 // Opening and closing
 // ---------------------------------------------------------------------------
 
-void TFormBuscar::showEvent(QShowEvent *event)
-{
-    TCriteriaForm::showEvent(event);
-    // The window is active once per opening: the lists are filled and the
-    // last search restored when it first shows.
-    if (!m_activated) {
-        m_activated = true;
-        FormActivate();
-    }
-}
-
 void TFormBuscar::FormActivate()
 {
     showOptionalGif(GIFImage1, caveto::apliGrafPath(QStringLiteral("BotonNar.gif")));

@@ -48,14 +48,12 @@ public:
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void FormActivate() override;
 
 private:
-    void FormActivate();
     void FormClose();
     void restoreLastSearch();
 
     QStringListModel *m_rows = nullptr;
-    bool m_activated = false;
     bool m_closed = false;
 };

@@ -8,17 +8,6 @@ namespace caveto {
 
 namespace {
 
-QStringView trimmedView(QStringView text)
-{
-    qsizetype b = 0;
-    qsizetype e = text.size();
-    while (b < e && text[b].unicode() <= 0x20)
-        ++b;
-    while (e > b && text[e - 1].unicode() <= 0x20)
-        --e;
-    return text.mid(b, e - b);
-}
-
 inline char16_t foldAscii(char16_t c)
 {
     return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;

@@ -157,6 +157,17 @@ QLineEdit *TCriteriaForm::makeTotal(
     return total;
 }
 
+void TCriteriaForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Once per opening: a window closing over this one (the print dialog)
+    // must not refill the lists, which would empty the criteria.
+    if (!m_activated) {
+        m_activated = true;
+        FormActivate();
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Criteria lists
 // ---------------------------------------------------------------------------

@@ -92,6 +92,10 @@ protected:
 
     void paintCriterion(QWidget *control, const QString &text);
 
+    // What the window does when it opens; run once, when it first shows.
+    virtual void FormActivate() = 0;
+    void showEvent(QShowEvent *event) override;
+
     TFormCavetoPas *m_main;
 
 private:
@@ -103,4 +107,5 @@ private:
     void fillList(QComboBox *list, const QStringList &items);
 
     int m_progressStep = 1;
+    bool m_activated = false;
 };

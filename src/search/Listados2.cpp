@@ -61,17 +61,6 @@ TFormListado2::TFormListado2(TFormCavetoPas *main, QWidget *parent)
     connect(BSalirInformes, &QPushButton::clicked, this, &TFormListado2::BSalirInformesClick);
 }
 
-void TFormListado2::showEvent(QShowEvent *event)
-{
-    TCriteriaForm::showEvent(event);
-    // Once per opening: the print dialog closing must not refill the lists
-    // (and so empty the criteria) under a report just printed.
-    if (!m_activated) {
-        m_activated = true;
-        FormActivate();
-    }
-}
-
 void TFormListado2::FormActivate()
 {
     CSigno->setCurrentIndex(0);

@@ -29,10 +29,5 @@ public:
     void BSalirInformesClick();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void FormActivate();
-
-    bool m_activated = false;
+    void FormActivate() override;
 };

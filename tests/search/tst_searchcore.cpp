@@ -21,12 +21,6 @@ namespace {
 const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
-// The report line's columns, 1-based as the listing's heading has them.
-QString cols(const QString &row, int first, int last)
-{
-    return row.mid(first - 1, last - first + 1);
-}
-
 } // namespace
 
 class TestSearchCore : public QObject
@@ -304,49 +298,55 @@ private slots:
         QCOMPARE(vintages, QStringList({ "", "    ", "1998", "2001", "98  ", "AB  " }));
     }
 
-    void resultRow()
+    // The search row and the report line of one wine, built column by column
+    // from the expected pieces: cut or kept fields, then their gaps.
+    void rows_data()
     {
-        const QString line
-            = wineLine({ QStringLiteral("Marqués de Murrieta Reserva"), QStringLiteral("2001"),
-                QStringLiteral("Ribera del Duero Reserva"), QStringLiteral("Tinto de la Tierra"),
-                QStringLiteral("Gran Reserva Especial"), QStringLiteral("Bodega Norte 12"),
-                QStringLiteral("30"), QStringLiteral("12"), QStringLiteral("2512200614305123") });
-        const QString row = caveto::resultRow(line);
-        QCOMPARE(row.size(), 125);
-        QCOMPARE(cols(row, 1, 22), QStringLiteral("Marqués de Murrieta   "));
-        QCOMPARE(cols(row, 23, 28), QStringLiteral("2001  "));
-        QCOMPARE(cols(row, 29, 50), QStringLiteral("Ribera del Duero Res  "));
-        QCOMPARE(cols(row, 51, 67), QStringLiteral("Tinto de la Tie  "));
-        QCOMPARE(cols(row, 68, 84), QStringLiteral("Gran Reserva Es  "));
-        QCOMPARE(cols(row, 85, 96), QStringLiteral("Bodega Nor  "));
-        QCOMPARE(cols(row, 97, 109), QStringLiteral("12           "));
-        QCOMPARE(cols(row, 110, 125), QStringLiteral("2512200614305123"));
-        QCOMPARE(caveto::resultRowKey(row), QStringLiteral("2512200614305123"));
-
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("report");
+        QTest::addColumn<QString>("expected");
+        const QString line = wineLine({ QStringLiteral("Castillo de Perelada Ex"),
+            QStringLiteral("1999"), QStringLiteral("Ribera del Duero Reserva"),
+            QStringLiteral("Vino de Licor Dulce"), QStringLiteral("Gran Reserva de Familia"),
+            QStringLiteral("Estante del sur"), QStringLiteral("8,5"), QStringLiteral("1234567"),
+            QStringLiteral("2512200614305123") });
+        const QString gap(2, QLatin1Char(' '));
+        QTest::newRow("search row")
+            << line << false
+            << QStringLiteral("Castillo de Perelada") + gap + "1999" + gap + "Ribera del Duero Res"
+                + gap + "Vino de Licor D" + gap + "Gran Reserva de" + gap + "Estante de" + gap
+                + "1234567" + QString(6, QLatin1Char(' ')) + "2512200614305123";
+        QTest::newRow("report line")
+            << line << true
+            << QStringLiteral("Castillo de Perelada") + gap + "1999" + gap + "Ribera del Duero Res"
+                + gap + "Vino de Licor Dulce " + gap + "Gran Reserva de Fami" + gap + "1234567"
+                + QString(3, QLatin1Char(' ')) + "Estante del sur";
         // A short line keeps the layout, its missing columns blank.
-        const QString shortRow = caveto::resultRow(line.left(40));
-        QCOMPARE(shortRow.size(), 125);
-        QCOMPARE(cols(shortRow, 29, 32), QStringLiteral("Ribe"));
-        QCOMPARE(caveto::resultRowKey(shortRow), QString(16, QLatin1Char(' ')));
-        QCOMPARE(caveto::resultRowKey(QStringLiteral("corta")), QString());
+        QTest::newRow("short line, search row") << line.left(40) << false
+                                                << QStringLiteral("Castillo de Perelada") + gap
+                + "1999" + gap + "Ribe" + QString(125 - 32, QLatin1Char(' '));
+        QTest::newRow("short line, report line") << line.left(40) << true
+                                                 << QStringLiteral("Castillo de Perelada") + gap
+                + "1999" + gap + "Ribe" + QString(119 - 32, QLatin1Char(' '));
     }
 
-    void reportLine()
+    void rows()
     {
-        const QString line
-            = wineLine({ QStringLiteral("Castillo de Perelada Ex"), QStringLiteral("1999"),
-                QStringLiteral("Empordà"), QStringLiteral("Vino de Licor Dulce"),
-                QStringLiteral("Gran Reserva de Familia"), QStringLiteral("Estante del fondo"),
-                QStringLiteral("8,5"), QStringLiteral("1234567") });
-        const QString row = caveto::reportLine(line);
-        QCOMPARE(row.size(), 119);
-        QCOMPARE(cols(row, 1, 22), QStringLiteral("Castillo de Perelada  "));
-        QCOMPARE(cols(row, 23, 28), QStringLiteral("1999  "));
-        QCOMPARE(cols(row, 29, 50), QStringLiteral("Empordà               "));
-        QCOMPARE(cols(row, 51, 72), QStringLiteral("Vino de Licor Dulce   "));
-        QCOMPARE(cols(row, 73, 94), QStringLiteral("Gran Reserva de Fami  "));
-        QCOMPARE(cols(row, 95, 104), QStringLiteral("1234567   "));
-        QCOMPARE(cols(row, 105, 119), QStringLiteral("Estante del fon"));
+        QFETCH(QString, line);
+        QFETCH(bool, report);
+        QFETCH(QString, expected);
+        QCOMPARE(report ? caveto::reportLine(line) : caveto::resultRow(line), expected);
+        QCOMPARE(expected.size(), report ? 119 : 125);
+    }
+
+    void resultRowKey()
+    {
+        const QString row
+            = caveto::resultRow(wineLine({ QStringLiteral("Vino"), QStringLiteral("2001"),
+                QStringLiteral("Rioja"), {}, {}, {}, {}, {}, QStringLiteral("2512200614305123") }));
+        QCOMPARE(row.mid(109), QStringLiteral("2512200614305123"));
+        QCOMPARE(caveto::resultRowKey(row), QStringLiteral("2512200614305123"));
+        QCOMPARE(caveto::resultRowKey(row.left(60)), QString());
     }
 
     void reportFixedLines()

@@ -71,6 +71,18 @@ void installLights(CavetoFixture &f)
     }
 }
 
+// Types a text criterion (when given), chooses the comparison, types the
+// bottle count and runs the search.
+void searchFor(TFormBuscar *s, QComboBox *criterion, const QString &text, int comparison,
+    const QString &bottles)
+{
+    if (criterion)
+        typeInto(criterion, text);
+    choose(s->CSigno, comparison);
+    retype(s->Botellas_Pan, bottles);
+    QTest::mouseClick(s->BBuscar, Qt::LeftButton);
+}
+
 // The cellar book in consult mode over the five wines.
 void startConsulting(CavetoFixture &f, QChar decimal = QLatin1Char(','))
 {
@@ -78,6 +90,20 @@ void startConsulting(CavetoFixture &f, QChar decimal = QLatin1Char(','))
     f.start();
     QTest::mouseClick(f.window->BMenuCons, Qt::LeftButton);
 }
+
+// The search window open over the five wines, the cellar book consulting.
+struct OpenSearch
+{
+    CavetoFixture f;
+    std::unique_ptr<TFormBuscar> window;
+
+    explicit OpenSearch(QChar decimal = QLatin1Char(','))
+    {
+        startConsulting(f, decimal);
+        window = std::make_unique<TFormBuscar>(f.window.get());
+        window->show();
+    }
+};
 
 } // namespace
 
@@ -212,15 +238,10 @@ private slots:
         QFETCH(int, comparison);
         QFETCH(QString, bottles);
         QFETCH(QStringList, names);
-        CavetoFixture f;
-        startConsulting(f);
-        TFormBuscar s(f.window.get());
-        s.show();
-        if (criterion >= 0)
-            typeInto(s.textCriteria()[criterion], text);
-        choose(s.CSigno, comparison);
-        retype(s.Botellas_Pan, bottles);
-        QTest::mouseClick(s.BBuscar, Qt::LeftButton);
+        OpenSearch open;
+        TFormBuscar &s = *open.window;
+        searchFor(
+            &s, criterion >= 0 ? s.textCriteria()[criterion] : nullptr, text, comparison, bottles);
 
         QCOMPARE(listedNames(&s), names);
         QCOMPARE(s.ETotalReg->text(), QString::number(names.size()));
@@ -251,10 +272,8 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, value);
         QLocale::setDefault(locale);
-        CavetoFixture f;
-        startConsulting(f, locale.decimalPoint().at(0));
-        TFormBuscar s(f.window.get());
-        s.show();
+        OpenSearch open(locale.decimalPoint().at(0));
+        TFormBuscar &s = *open.window;
         typeInto(s.CDenominacion, QStringLiteral("Rioja"));
         s.BBuscar->click();
         QCOMPARE(s.ETotalReg->text(), QStringLiteral("2"));
@@ -281,10 +300,8 @@ private slots:
 
     void vintageKeys()
     {
-        CavetoFixture f;
-        startConsulting(f);
-        TFormBuscar s(f.window.get());
-        s.show();
+        OpenSearch open;
+        TFormBuscar &s = *open.window;
         typeInto(s.CCosecha, QStringLiteral("r"));
         QCOMPARE(s.CCosecha->currentText(), QString());
         QCOMPARE(caveto::fieldColor(s.CCosecha), caveto::colors::CampoNormal);
@@ -306,10 +323,8 @@ private slots:
 
     void criterionChosenFromItsList()
     {
-        CavetoFixture f;
-        startConsulting(f);
-        TFormBuscar s(f.window.get());
-        s.show();
+        OpenSearch open;
+        TFormBuscar &s = *open.window;
         moveFocus(s.CTipo);
         QTest::keyClick(s.CTipo, Qt::Key_Down);
         QCOMPARE(s.CTipo->currentText().trimmed(), QStringLiteral("Crianza"));
@@ -324,10 +339,7 @@ private slots:
         startConsulting(f);
         TFormCavetoPas *w = f.window.get();
         inNextSearch(f, [](TFormBuscar *s) {
-            typeInto(s->CVino, QStringLiteral("tinto"));
-            choose(s->CSigno, 0);
-            retype(s->Botellas_Pan, QStringLiteral("2"));
-            s->BBuscar->click();
+            searchFor(s, s->CVino, QStringLiteral("tinto"), 0, QStringLiteral("2"));
             QCOMPARE(listedNames(s), QStringList({ "Contino", "Pesquera", "Viña Tondonia" }));
             doubleClickRow(s, 1);
         });
@@ -360,10 +372,8 @@ private slots:
 
     void doubleClickOffTheRowsChoosesNothing()
     {
-        CavetoFixture f;
-        startConsulting(f);
-        TFormBuscar s(f.window.get());
-        s.show();
+        OpenSearch open;
+        TFormBuscar &s = *open.window;
         typeInto(s.CDenominacion, QStringLiteral("rioja"));
         s.BBuscar->click();
         QCOMPARE(s.rows().size(), 2);
@@ -381,10 +391,7 @@ private slots:
         startConsulting(f);
         TFormCavetoPas *w = f.window.get();
         inNextSearch(f, [](TFormBuscar *s) {
-            typeInto(s->CEstante, QStringLiteral("C-1"));
-            choose(s->CSigno, 1);
-            retype(s->Botellas_Pan, QStringLiteral("6"));
-            s->BBuscar->click();
+            searchFor(s, s->CEstante, QStringLiteral("C-1"), 1, QStringLiteral("6"));
             QCOMPARE(listedNames(s), QStringList({ "Pesquera" }));
             QTest::mouseClick(s->BBorrar, Qt::LeftButton);
             QVERIFY(s->rows().isEmpty());
@@ -418,8 +425,7 @@ private slots:
         startConsulting(f);
         TFormCavetoPas *w = f.window.get();
         inNextSearch(f, [](TFormBuscar *s) {
-            choose(s->CSigno, 2);
-            s->BBuscar->click();
+            searchFor(s, nullptr, QString(), 2, QStringLiteral("0"));
             QCOMPARE(listedNames(s), QStringList({ "Pazo de Señorans" }));
             s->BSalirBuscar->click();
         });
