@@ -7,31 +7,33 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
 #include <QPointer>
 
 #include <functional>
 
 // Five wines, in file order. Two appellations differ only in letter case,
-// one wine name has an Ñ, one wine has no bottles left. `decimal` is the
-// decimal separator the prices were typed with.
+// one wine has an Ñ, one has no bottles left. Prices carry `decimal`.
 inline QStringList fiveWines(QChar decimal = QLatin1Char(','))
 {
-    auto price = [decimal](const char *euros) {
-        return QString::fromLatin1(euros).replace(QLatin1Char(','), decimal);
-    };
+    const QString d(decimal);
     return {
-        wineLine({ "Viña Tondonia", "1998", "Rioja", "Tinto", "Reserva", "A-1", price("12,50"), "3",
-            "1000000000000001" }),
-        wineLine({ "Contino", "2001", "RIOJA", "Tinto", "Crianza", "A-2", price("10,00"), "2",
+        wineLine({ "Viña Tondonia", "1998", "Rioja", "Tinto", "Reserva", "A-1", "12" + d + "50",
+            "3", "1000000000000001" }),
+        wineLine({ "Contino", "2001", "RIOJA", "Tinto", "Crianza", "A-2", "10" + d + "00", "2",
             "1000000000000002" }),
         wineLine({ "Pazo de Señorans", "2020", "Rías Baixas", "ALBARIÑO", "Joven", "B-1",
-            price("15,00"), "0", "1000000000000003" }),
+            "15" + d + "00", "0", "1000000000000003" }),
         wineLine({ "Pesquera", "2016", "Ribera del Duero", "Tinto", "Crianza", "C-1",
-            price("20,00"), "6", "1000000000000004" }),
-        wineLine({ "Alión", "1999", "Ribera del Duero", "Tinto", "Reserva", "C-2", price("40,00"),
+            "20" + d + "00", "6", "1000000000000004" }),
+        wineLine({ "Alión", "1999", "Ribera del Duero", "Tinto", "Reserva", "C-2", "40" + d + "00",
             "1", "1000000000000005" }),
     };
+}
+
+inline void startWith(CavetoFixture &f, const QStringList &lines)
+{
+    f.writeDataFile(lines);
+    f.start();
 }
 
 // Runs `body` in the next modal window of class `Form` and closes the window
@@ -47,8 +49,7 @@ void inNext(CavetoFixture &f, const char *className, std::function<void(Form *)>
     });
 }
 
-// Empties a field and types a new text, as the user does with Ctrl+A and
-// Backspace.
+// Empties a field and types a new text, with Ctrl+A and Backspace.
 inline void retype(QWidget *field, const QString &text)
 {
     moveFocus(field);
@@ -65,4 +66,12 @@ inline void choose(QComboBox *list, int index)
         QTest::keyClick(list, Qt::Key_Down);
     while (list->currentIndex() > index)
         QTest::keyClick(list, Qt::Key_Up);
+}
+
+// Picks a wine of the cellar book's record list by its name.
+inline void pickWine(TFormCavetoPas *w, const QString &name)
+{
+    moveFocus(w->Csalida);
+    for (int i = 0; i < w->Csalida->count() && !w->Csalida->currentText().startsWith(name); ++i)
+        QTest::keyClick(w->Csalida, Qt::Key_Down);
 }
