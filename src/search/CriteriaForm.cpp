@@ -38,7 +38,7 @@ bool vintageKey(QChar c)
 
 TCriteriaForm::TCriteriaForm(TFormCavetoPas *main, QWidget *parent, const QString &caption,
     int clientWidth, int clientHeight, const QString &runCaption)
-    : QDialog(parent)
+    : QDialog(parent ? parent : main)
     , m_main(main)
 {
     setWindowTitle(caption);
@@ -54,7 +54,7 @@ TCriteriaForm::TCriteriaForm(TFormCavetoPas *main, QWidget *parent, const QStrin
     CEstante = makeCriterion(
         QStringLiteral("CEstante"), QStringLiteral("Estante"), 15, 504, 108, &LContEstante);
 
-    caveto::makeLabel(this, QStringLiteral("LBotellas"),
+    caveto::makeLabel(this, QStringLiteral("LBotellasPan"),
         QStringLiteral("--------- Botellas ----------"), 618, kLabelTop);
     CSigno = new QComboBox(this);
     CSigno->setObjectName(QStringLiteral("CSigno"));
