@@ -1,46 +1,16 @@
 // The record commands and the mode switches of the main window with a large
 // book, timed from the click to the end of the save.
 
-#include "BenchData.h"
+#include "BenchBook.h"
 
-#include "app/Globals.h"
 #include "cellar/Cavetopas.h"
 #include "controls/Numedit.h"
-#include "platform/MessageBox.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
-
-struct Book
-{
-    QTemporaryDir dir;
-    caveto::DialogScript script;
-    std::unique_ptr<TFormCavetoPas> window;
-
-    explicit Book(int count, bool open = true)
-    {
-        QDir().mkpath(dir.filePath(QStringLiteral("Datos")));
-        QString error;
-        caveto::writeRecordFile(
-            dir.filePath(QStringLiteral("Datos/Caveto20.Datos")), makeRecordLines(count), &error);
-        if (open)
-            start();
-    }
-
-    void start()
-    {
-        caveto::setAppFolderOverride(dir.path());
-        script.clickNext(QStringLiteral("TFormInicio"), QStringLiteral("BEntrar"));
-        window = std::make_unique<TFormCavetoPas>();
-    }
-};
 
 // From the splash's "Entrar" to the menu state: reading the file, the
 // record list and the four value lists.
@@ -139,10 +109,5 @@ BENCHMARK(BM_OpenRecordList)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisec
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -32,8 +32,8 @@ int main(int argc, char **argv)
             }
             const QByteArray bytes = f.readAll();
             std::fprintf(stderr, "%s\n", qPrintable(file.fileName()));
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()),
-                size_t(bytes.size()));
+            LLVMFuzzerTestOneInput(
+                reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
             ++inputs;
         }
     }

@@ -911,18 +911,12 @@ void TFormCavetoPas::afterTasting()
         Csalida->setFocus();
 }
 
-void TFormCavetoPas::BBuscarClick() { }
 void TFormCavetoPas::Vinos1Click()
 {
     DenoMapa = -1;
 }
 void TFormCavetoPas::Cosechas1Click() { }
 void TFormCavetoPas::MapaDO1Click() { }
-void TFormCavetoPas::Informes1Click()
-{
-    if (!needRecords())
-        return;
-}
 
 template <class Form> void TFormCavetoPas::openTasting(const QString &caption)
 {

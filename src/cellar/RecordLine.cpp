@@ -122,6 +122,11 @@ QStringView columnText(QStringView line, Field f)
 
 QString trimBlanks(QStringView text)
 {
+    return trimmedView(text).toString();
+}
+
+QStringView trimmedView(QStringView text)
+{
     qsizetype b = 0;
     qsizetype e = text.size();
     // Blanks and control characters, as the window trims; a non-breaking
@@ -130,7 +135,7 @@ QString trimBlanks(QStringView text)
         ++b;
     while (e > b && text[e - 1].unicode() <= 0x20)
         --e;
-    return text.mid(b, e - b).toString();
+    return text.mid(b, e - b);
 }
 
 QString cutField(QStringView line, Field f)

@@ -116,6 +116,8 @@ QString padRight(const QString &text, int width, QChar pad = QLatin1Char(' '));
 
 // Leading and trailing blanks removed (the comparisons of the window).
 QString trimBlanks(QStringView text);
+// The same, as a view into the text (no copy).
+QStringView trimmedView(QStringView text);
 
 class CellarRecord
 {

@@ -157,11 +157,14 @@ private slots:
         {
             caveto::BookLock open(dir.path());
             QVERIFY(open.tryLock());
-            r = runTool({ QStringLiteral("restore"), book, QStringLiteral("Caveto20-20261201-090000-000.Datos") });
+            r = runTool({ QStringLiteral("restore"), book,
+                QStringLiteral("Caveto20-20261201-090000-000.Datos") });
             QCOMPARE(r.exitCode, 2);
-            QVERIFY(QString::fromLocal8Bit(r.err).contains(QStringLiteral("Caveto ya está abierto")));
+            QVERIFY(
+                QString::fromLocal8Bit(r.err).contains(QStringLiteral("Caveto ya está abierto")));
         }
-        r = runTool({ QStringLiteral("restore"), book, QStringLiteral("Caveto20-20261201-090000-000.Datos") });
+        r = runTool({ QStringLiteral("restore"), book,
+            QStringLiteral("Caveto20-20261201-090000-000.Datos") });
         QCOMPARE(r.exitCode, 0);
         QStringList lines;
         QVERIFY(caveto::readRecordFile(book, &lines, &error));

@@ -40,9 +40,8 @@ private slots:
             QStringList lines;
             QString error;
             QVERIFY2(caveto::readRecordFile(path, &lines, &error), qPrintable(error));
-            QVERIFY2(lines == a || lines == b, qPrintable(QStringLiteral("trial %1: %2 lines")
-                                                           .arg(trial)
-                                                           .arg(lines.size())));
+            QVERIFY2(lines == a || lines == b,
+                qPrintable(QStringLiteral("trial %1: %2 lines").arg(trial).arg(lines.size())));
             (lines == a ? sawA : sawB)++;
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                 QStringList { QStringLiteral("Caveto20.Datos") });

@@ -1,0 +1,77 @@
+#pragma once
+// A cellar of five wines and the ways a user reaches the search and listing
+// windows from the cellar book.
+
+#include "Wines.h"
+#include "support/CavetoFixture.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPointer>
+
+#include <functional>
+
+// Five wines, in file order. Two appellations differ only in letter case,
+// one wine has an Ñ, one has no bottles left. Prices carry `decimal`.
+inline QStringList fiveWines(QChar decimal = QLatin1Char(','))
+{
+    const QString d(decimal);
+    return {
+        wineLine({ "Viña Tondonia", "1998", "Rioja", "Tinto", "Reserva", "A-1", "12" + d + "50",
+            "3", "1000000000000001" }),
+        wineLine({ "Contino", "2001", "RIOJA", "Tinto", "Crianza", "A-2", "10" + d + "00", "2",
+            "1000000000000002" }),
+        wineLine({ "Pazo de Señorans", "2020", "Rías Baixas", "ALBARIÑO", "Joven", "B-1",
+            "15" + d + "00", "0", "1000000000000003" }),
+        wineLine({ "Pesquera", "2016", "Ribera del Duero", "Tinto", "Crianza", "C-1",
+            "20" + d + "00", "6", "1000000000000004" }),
+        wineLine({ "Alión", "1999", "Ribera del Duero", "Tinto", "Reserva", "C-2", "40" + d + "00",
+            "1", "1000000000000005" }),
+    };
+}
+
+inline void startWith(CavetoFixture &f, const QStringList &lines)
+{
+    f.writeDataFile(lines);
+    f.start();
+}
+
+// Runs `body` in the next modal window of class `Form` and closes the window
+// afterwards if the body left it open (a failed check must not hang a test).
+template <class Form>
+void inNext(CavetoFixture &f, const char *className, std::function<void(Form *)> body)
+{
+    f.script->onNext(QString::fromLatin1(className), [body](QDialog *d) {
+        QPointer<QDialog> guard(d);
+        body(static_cast<Form *>(d));
+        if (guard && guard->isVisible())
+            guard->close();
+    });
+}
+
+// Empties a field and types a new text, with Ctrl+A and Backspace.
+inline void retype(QWidget *field, const QString &text)
+{
+    moveFocus(field);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    typeText(field, text);
+}
+
+// Chooses an item of a fixed list with the arrow keys.
+inline void choose(QComboBox *list, int index)
+{
+    moveFocus(list);
+    while (list->currentIndex() < index)
+        QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > index)
+        QTest::keyClick(list, Qt::Key_Up);
+}
+
+// Picks a wine of the cellar book's record list by its name.
+inline void pickWine(TFormCavetoPas *w, const QString &name)
+{
+    moveFocus(w->Csalida);
+    for (int i = 0; i < w->Csalida->count() && !w->Csalida->currentText().startsWith(name); ++i)
+        QTest::keyClick(w->Csalida, Qt::Key_Down);
+}

@@ -1,0 +1,199 @@
+// The listing window driven as a user drives it: the report built from the
+// criteria, its differences from the search, and the report printed.
+
+#include "SearchBook.h"
+
+#include "cellar/StatusPanels.h"
+#include "controls/Blinklbl.h"
+#include "controls/Numedit.h"
+#include "platform/Colors.h"
+#include "platform/FormStyle.h"
+#include "platform/Printing.h"
+#include "platform/RichEdit.h"
+#include "search/Criteria.h"
+#include "search/Listados2.h"
+#include "support/PdfText.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+const QString kHead = QStringLiteral("Caveto   Información .. ");
+} // namespace
+
+class TestListing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        caveto::applyApplicationLook();
+    }
+
+    void emptyBookOpensNeitherWindow()
+    {
+        CavetoFixture f;
+        f.start();
+        f.window->Informes1->trigger();
+        f.window->BBuscarClick();
+        const auto shown = f.messages();
+        QCOMPARE(shown.size(), 2);
+        for (const caveto::ShownMessage &m : shown) {
+            QCOMPARE(m.title, QStringLiteral("Caveto Error."));
+            QCOMPARE(m.text, QStringLiteral("No hay datos para visualizar"));
+        }
+        QCOMPARE(f.script->opened, QStringList({ "TFormInicio" }));
+    }
+
+    void openingStartsEmpty()
+    {
+        CavetoFixture f;
+        startWith(f, fiveWines());
+        TFormCavetoPas *w = f.window.get();
+        // The last search is the search window's: the listing keeps none.
+        w->UltimaBusqueda.vino = QStringLiteral("Tinto");
+        QString blinking;
+        inNext<TFormListado2>(f, "TFormListado2", [&](TFormListado2 *l) {
+            blinking = w->LOpcionAbierta->text();
+            QCOMPARE(l->windowTitle(), QStringLiteral(" Caveto  Informe."));
+            QCOMPARE(l->size(), QSize(748, 316));
+            QCOMPARE(l->EditorNotas->size(), QSize(731, 160));
+            QVERIFY(!l->BImprimir->isEnabled());
+            QVERIFY(l->CVino->currentText().isEmpty());
+            QCOMPARE(l->CVino->count(), w->Vino->count());
+            QCOMPARE(l->LContVino->text(), w->LContVino->text());
+            l->BSalirInformes->click();
+        });
+        QTest::mouseClick(w->BInformes, Qt::LeftButton);
+        QCOMPARE(blinking, QStringLiteral("Opción Listado"));
+        QVERIFY(w->LOpcionAbierta->text().isEmpty());
+        QVERIFY(f.script->unexpected.isEmpty() && f.script->pendingActions() == 0);
+    }
+
+    void wholeCellarReport()
+    {
+        CavetoFixture f;
+        const QStringList wines = fiveWines();
+        startWith(f, wines);
+        TFormCavetoPas *w = f.window.get();
+        TFormListado2 l(w);
+        l.show();
+        QTest::mouseClick(l.BBuscar, Qt::LeftButton);
+        QStringList expected { kHead + "Toda la Bodega     Botellas >= 0", " ",
+            "Fecha / Hora .......... " + w->StatusBar1->panelText(3) + "  "
+                + w->StatusBar1->panelText(2),
+            " ", caveto::reportHeading(), caveto::reportRule() };
+        for (const QString &line : wines) // in file order, not the record list's
+            expected << caveto::reportLine(line);
+        expected << " "
+                 << " " << QString(30, '-') << "Total Registros ..... 5"
+                 << "Total Botellas ...... 12"
+                 << "Total Valor Bodega .. 217,50 €" << QString(30, '-');
+        QCOMPARE(l.EditorNotas->lines(), expected);
+        QCOMPARE(l.EValorBodega->text(), QStringLiteral("217,50"));
+        QVERIFY(l.BImprimir->isEnabled());
+    }
+
+    void criteriaNameTheReport()
+    {
+        CavetoFixture f;
+        const QStringList wines = fiveWines();
+        startWith(f, wines);
+        TFormListado2 l(f.window.get());
+        l.show();
+        typeInto(l.CCosecha, QStringLiteral("2001"));
+        typeInto(l.CDenominacion, QStringLiteral("Rioja"));
+        QTest::mouseClick(l.BBuscar, Qt::LeftButton);
+        const QStringList first = l.EditorNotas->lines();
+        QCOMPARE(first.value(0), kHead + QStringLiteral("2001 Rioja    Botellas >= 0"));
+        QCOMPARE(first.value(6), caveto::reportLine(wines[1]));
+        QCOMPARE(first.size(), 14);
+
+        // The same criteria give the same report, the date line apart.
+        QTest::mouseClick(l.BBuscar, Qt::LeftButton);
+        QStringList second = l.EditorNotas->lines();
+        second[2] = first.value(2);
+        QCOMPARE(second, first);
+    }
+
+    void nothingFoundAndClearing()
+    {
+        CavetoFixture f;
+        startWith(f, fiveWines());
+        TFormListado2 l(f.window.get());
+        l.show();
+        typeInto(l.CCosecha, QStringLiteral("1800"));
+        l.BBuscar->click();
+        const QString rule(31, QLatin1Char('-'));
+        QCOMPARE(l.EditorNotas->lines(),
+            QStringList({ " ", rule, "No hay datos para esta búsqueda", rule }));
+        QVERIFY(!l.BImprimir->isEnabled());
+        QCOMPARE(l.ETotalReg->text(), QStringLiteral("0"));
+
+        retype(l.CCosecha, QString());
+        l.BBuscar->click();
+        QVERIFY(l.BImprimir->isEnabled());
+        QTest::mouseClick(l.BBorrar, Qt::LeftButton);
+        QVERIFY(!l.BImprimir->isEnabled());
+        QCOMPARE(l.EditorNotas->lineCount(), 0);
+        QCOMPARE(l.EBotellas->text(), QStringLiteral("0"));
+    }
+
+    void emptiedCountGoesBackToAtLeastZero()
+    {
+        CavetoFixture f;
+        startWith(f, fiveWines());
+        TFormListado2 l(f.window.get());
+        l.show();
+        choose(l.CSigno, 2);
+        retype(l.Botellas_Pan, QString());
+        QCOMPARE(caveto::fieldColor(l.Botellas_Pan), caveto::colors::CampoNormal);
+        l.BBuscar->click();
+        QCOMPARE(l.CSigno->currentText(), QStringLiteral(">="));
+        QCOMPARE(l.Botellas_Pan->text(), QStringLiteral("0"));
+        QCOMPARE(
+            l.EditorNotas->line(0), kHead + QStringLiteral("Toda la Bodega     Botellas >= 0"));
+        QCOMPARE(l.ETotalReg->text(), QStringLiteral("5"));
+    }
+
+    void printedReport()
+    {
+        CavetoFixture f;
+        QStringList wines; // enough for more than one page
+        for (int i = 0; i < 120; ++i)
+            wines << wineLine({ QStringLiteral("Vino %1").arg(i, 3, 10, QLatin1Char('0')), "2005",
+                "Rioja", "Tinto", "Crianza", "A-1", "10,00", "1" });
+        startWith(f, wines);
+        TFormListado2 l(f.window.get());
+        l.show();
+        l.BBuscar->click();
+        const QStringList report = l.EditorNotas->lines();
+
+        caveto::PrintScript printing;
+        const QString pdf = f.dir.filePath(QStringLiteral("informe.pdf"));
+        printing.cancelNext();
+        printing.printNextTo(pdf);
+        QTest::mouseClick(l.BImprimir, Qt::LeftButton);
+        QVERIFY(!QFile::exists(pdf));
+        QTest::mouseClick(l.BImprimir, Qt::LeftButton);
+        QCOMPARE(printing.orientations, QList<QPageLayout::Orientation>(2, QPageLayout::Landscape));
+        QCOMPARE(l.EditorNotas->lines(), report);
+
+        const QSize page = pdfPageSize(pdf);
+        QVERIFY(page.width() > page.height());
+        QVERIFY(pdfPageCount(pdf) > 1);
+        const QString text = pdfText(pdf);
+        for (const char *expected : { "Caveto   Información .. Toda la Bodega", "Vino 000",
+                 "Vino 119", "Total Valor Bodega .. 1.200,00 €" })
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+        // Each wine on one line, its columns kept.
+        QVERIFY(text.contains(
+            QRegularExpression(QStringLiteral("Vino 057 +2005 +Rioja +Tinto +Crianza +1 +A-1"))));
+    }
+};
+
+QTEST_MAIN(TestListing)
+#include "tst_listing.moc"
