@@ -62,12 +62,9 @@ format-check: deps
 
 # The core (the record file, the notes codec, the rules) and its tests built
 # with AddressSanitizer and UndefinedBehaviorSanitizer, fuzz replays included.
-SANITIZE_TARGETS = tst_recordline tst_entrychecks tst_datafile tst_notesfiles tst_cellarbook \
-                   tst_backups tst_crashtrials save_loop tst_textcodecs tst_rtf \
-                   replay_recordfile replay_notes replay_recordline caveto-datos tst_cavetodatos
 test-sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DCAVETO_SANITIZE=ON $(CMAKE_ARGS)
-	cmake --build $(BUILD)-sanitize -j $(JOBS) --target $(SANITIZE_TARGETS)
+	cmake --build $(BUILD)-sanitize -j $(JOBS) --target core-tests
 	cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS) -L core
 
 # Each fuzz target runs for FUZZ_TIME seconds on its corpus; an input that

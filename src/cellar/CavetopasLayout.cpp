@@ -126,22 +126,6 @@ private:
     QAbstractItemView *m_view;
 };
 
-// The record list drops down as a plain list box the width of the field:
-// measuring every line to size a menu-style popup would take seconds with a
-// large cellar.
-class RecordListStyle : public QProxyStyle
-{
-public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-        QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
 } // namespace
 
 void TFormCavetoPas::buildLayout()
@@ -335,9 +319,7 @@ void TFormCavetoPas::buildRecordPanels()
     Csalida->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_recordModel = new QStringListModel(this);
     Csalida->setModel(m_recordModel);
-    auto *listStyle = new RecordListStyle;
-    listStyle->setParent(Csalida);
-    Csalida->setStyle(listStyle);
+    caveto::dropDownAsPlainList(Csalida);
     auto *view = new QListView(Csalida);
     view->setUniformItemSizes(true);
     view->setTextElideMode(Qt::ElideNone);

@@ -92,22 +92,6 @@ const WineKind kWineKinds[kWineKindCount] = {
         "Image6", "PDul", "VinoDulce", 482, 570, 48 },
 };
 
-// The lists drop down as plain list boxes the width of the field, showing
-// the start of each item as the closed field does: a menu-style popup would
-// widen itself to the whole 82-column item and show its codes.
-class DishListStyle : public QProxyStyle
-{
-public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-        QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
 // A dish list paints its field flat cream, as the lists of the other
 // windows are, and shows the start of the item clipped at the arrow, never
 // shortened with an ellipsis.
@@ -146,9 +130,7 @@ QComboBox *makeDishList(
     auto *combo = new DishList(parent);
     combo->setObjectName(name);
     combo->setEditable(false);
-    auto *style = new DishListStyle;
-    style->setParent(combo);
-    combo->setStyle(style);
+    caveto::dropDownAsPlainList(combo);
     auto *view = new QListView(combo);
     view->setTextElideMode(Qt::ElideNone);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

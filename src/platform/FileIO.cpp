@@ -50,6 +50,7 @@ QString userErrorText(const QString &systemText)
         { "Permission denied", "Permiso denegado" },
         { "Operation not permitted", "Operación no permitida" },
         { "Read-only file system", "El disco es de solo lectura" },
+        { "is not writable", "El fichero es de solo lectura" },
         { "No such file or directory", "No existe el fichero o la carpeta" },
         { "Is a directory", "Es una carpeta, no un fichero" },
         { "Not a directory", "Una parte de la ruta no es una carpeta" },

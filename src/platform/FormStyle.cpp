@@ -3,6 +3,7 @@
 #include "platform/Colors.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFont>
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -156,6 +158,28 @@ QToolButton *makeToolButton(
     button->setIcon(iconFor(icon));
     button->setAutoRaise(false);
     return button;
+}
+
+namespace {
+class PlainListPopupStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+} // namespace
+
+void dropDownAsPlainList(QComboBox *combo)
+{
+    auto *style = new PlainListPopupStyle;
+    style->setParent(combo);
+    combo->setStyle(style);
 }
 
 void keepReadableWhenDisabled(QWidget *panel)

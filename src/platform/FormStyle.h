@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QDialog;
 class QLabel;
 class QPushButton;
@@ -35,6 +36,11 @@ QPushButton *makeButton(
     QWidget *parent, const QString &name, const QString &caption, const QString &icon = QString());
 QToolButton *makeToolButton(
     QWidget *parent, const QString &name, const QString &hint, const QString &icon);
+
+// Makes a list field drop down as a plain list box the width of the field,
+// not as a menu that sizes itself to its longest item (which takes seconds
+// over a large cellar and would show what lies beyond the field's columns).
+void dropDownAsPlainList(QComboBox *combo);
 
 // A panel disabled only to show a record must stay readable: the standard
 // disabled grey vanishes on silver.

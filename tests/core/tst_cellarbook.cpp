@@ -3,6 +3,7 @@
 
 #include "cellar/CellarBook.h"
 #include "support/FileSizeLimit.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,13 +122,17 @@ private slots:
     void failedSaveChangesNothing_data()
     {
         QTest::addColumn<int>("command");
-        QTest::newRow("add") << 0;
-        QTest::newRow("replace") << 1;
-        QTest::newRow("remove") << 2;
+        QTest::addColumn<QString>("failure");
+        for (const char *failure : { "full disk", "read-only file", "read-only folder" }) {
+            QTest::addRow("add, %s", failure) << 0 << QString::fromLatin1(failure);
+            QTest::addRow("replace, %s", failure) << 1 << QString::fromLatin1(failure);
+            QTest::addRow("remove, %s", failure) << 2 << QString::fromLatin1(failure);
+        }
     }
     void failedSaveChangesNothing()
     {
         QFETCH(int, command);
+        QFETCH(QString, failure);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Caveto20.Datos"));
         CellarBook book(path);
@@ -140,8 +145,18 @@ private slots:
         const QStringList records = book.records();
         bool ok;
         {
-            // A full disk: writes fail past a few bytes.
-            FileSizeLimit full(64);
+            std::optional<FileSizeLimit> full;
+            std::optional<Unprivileged> user;
+            if (failure == QLatin1String("full disk")) {
+                full.emplace(64); // writes fail past a few bytes
+            } else {
+                const bool readOnlyFile = failure == QLatin1String("read-only file");
+                QVERIFY(QFile::setPermissions(
+                    dir.path(), QFileDevice::Permissions(readOnlyFile ? 0x7777 : 0x5555)));
+                QVERIFY(QFile::setPermissions(
+                    path, QFileDevice::Permissions(readOnlyFile ? 0x4444 : 0x6666)));
+                user.emplace();
+            }
             switch (command) {
             case 0:
                 ok = book.add(rec("Alella"), &error);
@@ -154,8 +169,14 @@ private slots:
                 break;
             }
         }
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700)));
         QVERIFY(!ok);
-        QVERIFY(error.startsWith(QDir::toNativeSeparators(path)));
+        QVERIFY2(error.startsWith(QDir::toNativeSeparators(path)), qPrintable(error));
+        QVERIFY2(error.contains(QStringLiteral("No queda espacio"))
+                || error.contains(QStringLiteral("demasiado grande"))
+                || error.contains(QStringLiteral("Permiso denegado"))
+                || error.contains(QStringLiteral("solo lectura")),
+            qPrintable(error));
         QCOMPARE(bytes(path), before);
         QCOMPARE(book.image(), image);
         QCOMPARE(book.records(), records);

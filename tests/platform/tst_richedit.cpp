@@ -4,6 +4,7 @@
 #include "PlatformTest.h"
 #include "platform/RichEdit.h"
 #include "platform/Rtf.h"
+#include "support/Unprivileged.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -17,28 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-// While it exists, the process works as an unprivileged user, so a folder
-// without write permission refuses files even when the tests run as root.
-class Unprivileged
-{
-public:
-    Unprivileged()
-    {
-        if (geteuid() == 0)
-            m_active = seteuid(65534) == 0;
-    }
-    ~Unprivileged()
-    {
-        if (m_active && seteuid(0) != 0)
-            qFatal("cannot return to the original user");
-    }
-    Unprivileged(const Unprivileged &) = delete;
-    Unprivileged &operator=(const Unprivileged &) = delete;
-
-private:
-    bool m_active = false;
-};
 
 QString formatAt(const TRichEdit &edit, int position)
 {
