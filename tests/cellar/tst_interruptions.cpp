@@ -11,10 +11,6 @@
 #include "support/CavetoFixture.h"
 #include "support/RealDialogs.h"
 
-#include "controls/Numedit.h"
-#include "platform/Colors.h"
-#include "platform/FormStyle.h"
-
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
@@ -238,29 +234,6 @@ private slots:
         realClick(w->BBaja);
         QCOMPARE(robot.seen.size(), 3);
         QCOMPARE(f->fileLines().size(), 1);
-        QVERIFY(robot.unexpected.isEmpty());
-    }
-
-    // After a delete no record is shown: the record's buttons are off and an
-    // empty bottle count is painted normally, whatever the deleted wine had.
-    void deleteLeavesNoRecordShown()
-    {
-        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
-        f->pickRow(0);
-        QCOMPARE(w->NombreVino->text(), u"Pago de Carraovejas"_s);
-        QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoAviso);
-        QVERIFY(w->BDatos->isEnabled());
-
-        ModalRobot robot;
-        robot.press(u"BBajaSi"_s);
-        realClick(w->BBaja);
-        QCOMPARE(f->fileLines().size(), 1);
-        QTRY_VERIFY(!w->BBaja->isEnabled());
-        for (QPushButton *b :
-            { w->BDatos, w->BVista, w->BOlfato, w->BGusto, w->BConjunto, w->BEditor, w->BImagen })
-            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-        QCOMPARE(w->NumBotellas->text(), QString());
-        QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoNormal);
         QVERIFY(robot.unexpected.isEmpty());
     }
 

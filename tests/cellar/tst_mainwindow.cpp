@@ -502,13 +502,19 @@ private slots:
         QTRY_VERIFY(w->Csalida->hasFocus());
 
         // Records whose notes files do not exist go the same way, to the
-        // last; then the modes that show records refuse.
+        // last, each leaving no record shown: the record's buttons off and
+        // the bottle count in its normal colour, whatever the wine had.
         for (int left = 3; left > 0; --left) {
             f->pickRow(0);
+            QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoAviso);
             f->script->clickNext(u"TFormBaja"_s, u"BBajaSi"_s);
             QTest::mouseClick(w->BBaja, Qt::LeftButton);
             QCOMPARE(f->fileLines().size(), left - 1);
+            QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoNormal);
+            for (QPushButton *b : recordButtons(w))
+                QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
         }
+        // Then the modes that show records refuse.
         QCOMPARE(w->Csalida->count(), 0);
         QCOMPARE(counters(w), u"0 0 0 0"_s);
         QVERIFY(f->messages().isEmpty());
