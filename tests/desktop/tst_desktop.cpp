@@ -167,36 +167,6 @@ private slots:
         QVERIFY(robot.unexpected.isEmpty());
     }
 
-    // In "MODI", an edited price and a click on the record list's arrow: the
-    // question under its own title; "Cancelar" keeps the edit, the list
-    // stays closed and the next key goes into the wine's name.
-    void saveQuestionStopsTheClickOnTheRecordList()
-    {
-        xclick(w->BMenuModi);
-        QTRY_VERIFY(w->Csalida->hasFocus());
-        xkey(u"Down"_s);
-        QTRY_COMPARE(w->NombreVino->text(), u"Pago de Carraovejas"_s);
-        xclick(w->Precio);
-        xkey(u"End"_s);
-        xtype(u"9"_s);
-        QTRY_COMPARE(w->Precio->text(), u"12,509"_s);
-
-        QStringList titles;
-        ModalRobot robot;
-        robot.then(onScreen(&titles,
-            [](QWidget *modal) { xclick(modal->findChild<QPushButton *>(u"BCancelar"_s)); }));
-        xclickArrow(w->Csalida);
-        QTRY_COMPARE(robot.seen.size(), 1);
-        QTRY_VERIFY(!QApplication::activeModalWidget());
-        settle();
-        QCOMPARE(titles, QStringList { u" Caveto   AVISO."_s });
-        QVERIFY(!w->Csalida->view()->isVisible());
-        QTRY_VERIFY(w->NombreVino->hasFocus());
-        xkey(u"End"_s);
-        xtype(u"v"_s);
-        QTRY_COMPARE(w->NombreVino->text(), u"Pago de Carraovejasv"_s);
-    }
-
     // Enter in the delete confirmation, which opens on "&Cancelar" once the
     // window manager has activated it, keeps the wine; "&Aceptar" deletes it.
     void deleteConfirmation()
