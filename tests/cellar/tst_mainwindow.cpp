@@ -1,3 +1,9 @@
+// The cellar book window driven as a user drives it, offscreen, with its
+// windows answered by script: the menu and the four modes, the add, modify
+// and delete commands as the record file shows them, the save question, the
+// record shown and its notes files. The field rules are in tst_fieldentry,
+// the presses a modal window interrupts in tst_interruptions.
+
 #include "support/CavetoFixture.h"
 
 #include "cellar/Baja.h"
@@ -16,38 +22,45 @@
 #include <QToolButton>
 
 using caveto::Field;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString line(const QString &name, const QString &year, const QString &deno,
-    const QString &notes = QString(), const QString &price = QString())
+// The book most tests start from, in list order; the file holds it in
+// another order.
+const QStringList kSorted = {
+    CavetoFixture::wineLine(u"Alión"_s, u"2015"_s, u"Ribera del Duero"_s,
+        { { Field::EFichero, u"1111"_s }, { Field::Precio, u"40,00"_s } }),
+    CavetoFixture::wineLine(u"Contino"_s, u"2014"_s, u"Rioja"_s,
+        { { Field::EFichero, u"2222"_s }, { Field::NumBotellas, u"6"_s } }),
+    CavetoFixture::wineLine(
+        u"Numanthia"_s, u"2012"_s, u"Toro"_s, { { Field::EFichero, u"3333"_s } }),
+    CavetoFixture::wineLine(u"pintia"_s, u"2013"_s, u"Toro"_s, { { Field::EFichero, u"4444"_s } }),
+};
+const QStringList kFileOrder = { kSorted[3], kSorted[1], kSorted[0], kSorted[2] };
+
+// A line of the sorted book with some fields changed.
+QString withFields(int row, std::initializer_list<std::pair<Field, QString>> changes)
 {
-    caveto::CellarRecord r;
-    r[Field::NombreVino] = name;
-    r[Field::Cosecha] = year;
-    r[Field::DenoOrigen] = deno;
-    r[Field::Vino] = QStringLiteral("Tinto");
-    r[Field::TipoVino] = QStringLiteral("Crianza");
-    r[Field::Estante] = QStringLiteral("A-1");
-    r[Field::Precio] = price;
-    r[Field::EFichero] = notes;
+    caveto::CellarRecord r = caveto::CellarRecord::parse(kSorted[row]);
+    for (const auto &[field, value] : changes)
+        r[field] = value;
     r.pad();
     return r.buildLine();
 }
 
-bool openedQuestion(const CavetoFixture &f)
+QString counters(TFormCavetoPas *w)
 {
-    return f.script->opened.contains(QStringLiteral("TFormAvisoProg"));
+    QStringList texts;
+    for (QLabel *c : { w->LContDenominacion, w->LContVino, w->LContTipo, w->LContEstante })
+        texts << c->text();
+    return texts.join(u' ');
 }
 
-void pickRow(TFormCavetoPas *w, int row)
+QList<QPushButton *> recordButtons(TFormCavetoPas *w)
 {
-    // The keyboard moves the selection as the user does (one step at a time).
-    moveFocus(w->Csalida);
-    while (w->Csalida->currentIndex() < row)
-        QTest::keyClick(w->Csalida, Qt::Key_Down);
-    while (w->Csalida->currentIndex() > row)
-        QTest::keyClick(w->Csalida, Qt::Key_Up);
+    return { w->BDatos, w->BVista, w->BOlfato, w->BGusto, w->BConjunto, w->BEditor, w->BImagen,
+        w->BBaja, w->BModifica };
 }
 
 } // namespace
@@ -56,784 +69,637 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+private:
+    std::unique_ptr<CavetoFixture> f;
+    TFormCavetoPas *w = nullptr;
+
+    void startWith(const QStringList &lines)
+    {
+        f->restart(lines);
+        w = f->window.get();
+    }
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
-    void firstStartCreatesTheRecordFile()
+    void init()
     {
-        CavetoFixture f;
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QVERIFY(QFileInfo(f.dir.filePath(QStringLiteral("Datos"))).isDir());
-        QVERIFY(QFile::exists(f.dataFile()));
-        QCOMPARE(f.fileLines(), QStringList());
-        QCOMPARE(w->PContReg->text(), QStringLiteral("0"));
-        QCOMPARE(w->StatusBar1->panelText(0), QStringLiteral("Caveto 2.5  ( Morvent Software )"));
-        QCOMPARE(
-            w->StatusBar1->panelText(1), QStringLiteral("Libro de Bodega   /   Cata de Vinos"));
-        QCOMPARE(w->StatusBar1->panelText(4), QStringLiteral("Registros ..  0"));
-        const QDate today = QDate::currentDate();
-        QCOMPARE(w->StatusBar1->panelText(3),
-            QStringLiteral("%1-%2-%3").arg(today.day()).arg(today.month()).arg(today.year()));
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d{1,2}:\\d{2}:\\d{2}$"))
-                    .match(w->StatusBar1->panelText(2))
-                    .hasMatch());
-        for (QLabel *counter :
-            { w->LContDenominacion, w->LContVino, w->LContTipo, w->LContEstante })
-            QCOMPARE(counter->text(), QStringLiteral("0"));
-        QCOMPARE(w->centralWidget()->size(), QSize(683, 371));
-        // Menu state.
+        f = std::make_unique<CavetoFixture>();
+        startWith(kFileOrder);
+    }
+
+    // Every answer queued was used, and no window opened unasked.
+    void cleanup()
+    {
+        const QStringList unexpected = f->script->unexpected;
+        const int pending = f->script->pendingActions();
+        f.reset();
+        QCOMPARE(unexpected, QStringList());
+        QCOMPARE(pending, 0);
+    }
+
+    void firstStartInAnEmptyFolder()
+    {
+        f = std::make_unique<CavetoFixture>();
+        f->start();
+        w = f->window.get();
+        QVERIFY(QFileInfo(f->dir.filePath(u"Datos"_s)).isDir());
+        QCOMPARE(f->fileLines(), QStringList());
+        QCOMPARE(w->StatusBar1->panelText(4), u"Registros ..  0"_s);
+        QCOMPARE(w->StatusBar1->panelText(3), caveto::clockDateText(QDate::currentDate()));
+        QCOMPARE(counters(w), u"0 0 0 0"_s);
+        // The menu, with the menu bar and without the design captions.
         QVERIFY(w->PTeclasMenu->isVisible());
-        QCOMPARE(w->PTeclasMenu->geometry(), QRect(132, 8, 422, 296));
         for (QWidget *hidden : { w->PBotones, w->PCSalida, w->PDatos, w->PTeclasCata, w->PTeclas })
             QVERIFY(!hidden->isVisible());
-        QVERIFY(w->ModoActual.isEmpty());
-        QVERIFY(!w->Nada);
-        const QList<QAction *> entries = w->menuBar()->actions();
-        QCOMPARE(entries.size(), 10);
-        QCOMPARE(entries.first()->text(), QStringLiteral("Diccionario"));
-        QCOMPARE(entries.last()->text(), QStringLiteral("Caveto"));
-        for (QAction *a : entries)
+        for (QAction *a : w->menuBar()->actions())
             QVERIFY(a->isVisible());
-        // The design captions are gone before the window is first seen.
-        QCOMPARE(w->PSCatador->text(), QString());
-        QCOMPARE(w->PCaliFinal->text(), QString());
-    }
+        QCOMPARE(w->PSCatador->text() + w->PCaliFinal->text(), QString());
 
-    void listModesNeedRecords()
-    {
-        CavetoFixture f;
-        f.start();
-        TFormCavetoPas *w = f.window.get();
+        // The modes that show records, and the report, need some.
         for (QToolButton *b : { w->BMenuBaja, w->BMenuModi, w->BMenuCons }) {
             QTest::mouseClick(b, Qt::LeftButton);
-            const auto shown = f.messages();
-            QCOMPARE(shown.size(), 1);
-            QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
-            QCOMPARE(shown[0].text, QStringLiteral("No hay datos para visualizar"));
+            QCOMPARE(f->messageLines(),
+                QStringList { u"Caveto Error. | No hay datos para visualizar"_s });
             QVERIFY(w->PTeclasMenu->isVisible());
-            QVERIFY(w->ModoActual.isEmpty());
         }
         w->Informes1->trigger();
-        QCOMPARE(f.messages().size(), 1);
-    }
-
-    void modesWithRecords()
-    {
-        CavetoFixture f;
-        f.writeDataFile({ line(QStringLiteral("Pesquera"), QStringLiteral("2016"),
-                              QStringLiteral("Ribera del Duero")),
-            line(QStringLiteral("Alión"), QStringLiteral("2015"),
-                QStringLiteral("Ribera del Duero")) });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QCOMPARE(w->PContReg->text(), QStringLiteral("2"));
-        QCOMPARE(w->LContDenominacion->text(), QStringLiteral("1"));
-
-        struct Mode
-        {
-            QToolButton *button;
-            const char *mode;
-            const char *caption;
-            QPushButton *command;
-            bool dataEnabled;
-        };
-        const Mode modes[] = { { w->BMenuBaja, "BAJA", "Baja", w->BBaja, false },
-            { w->BMenuModi, "MODI", "Modificación", w->BModifica, true },
-            { w->BMenuCons, "CONS", "Consulta", nullptr, false } };
-        for (const Mode &m : modes) {
-            QTest::mouseClick(m.button, Qt::LeftButton);
-            QCOMPARE(w->ModoActual, QString::fromLatin1(m.mode));
-            QCOMPARE(w->LOpcion->text(), QString::fromUtf8(m.caption));
-            QVERIFY(!w->PTeclasMenu->isVisible());
-            QVERIFY(w->PCSalida->isVisible());
-            QVERIFY(w->PDatos->isVisible());
-            QCOMPARE(w->PDatos->y(), 88);
-            QCOMPARE(w->PDatos->isEnabled(), m.dataEnabled);
-            QVERIFY(w->BBuscar->isVisible());
-            QVERIFY(!w->PLibroBodega->isVisible());
-            for (QPushButton *c : { w->BAlta, w->BBaja, w->BModifica })
-                QCOMPARE(c->isVisible(), c == m.command);
-            if (m.command)
-                QCOMPARE(m.command->x(), 478);
-            QVERIFY(w->Csalida->hasFocus());
-            if (m.button == w->BMenuBaja) {
-                // Nothing is selected at first: empty fields, record buttons off.
-                QCOMPARE(w->Csalida->currentIndex(), -1);
-                QCOMPARE(w->NombreVino->text(), QString());
-                QVERIFY(!w->BDatos->isEnabled());
-                QVERIFY(!w->BImagen->isEnabled());
-            } else {
-                // The list keeps its selection from mode to mode and shows it.
-                QCOMPARE(w->Csalida->currentIndex(), 1);
-                QCOMPARE(w->NombreVino->text(), QStringLiteral("Pesquera"));
-                pickRow(w, 0);
-            }
-            // The list is sorted without regard to case or accents.
-            QVERIFY(w->Csalida->itemText(0).startsWith(QStringLiteral("Alión")));
-            pickRow(w, 1);
-            QCOMPARE(w->NombreVino->text(), QStringLiteral("Pesquera"));
-            QVERIFY(w->BDatos->isEnabled());
-            QTest::mouseClick(w->BMenu, Qt::LeftButton);
-            QVERIFY(w->PTeclasMenu->isVisible());
-            QVERIFY(w->ModoActual.isEmpty());
-            // The fields keep the last record shown.
-            QCOMPARE(w->NombreVino->text(), QStringLiteral("Pesquera"));
-        }
-        QVERIFY(!openedQuestion(f));
-        QVERIFY(f.messages().isEmpty());
-
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        QCOMPARE(w->ModoActual, QStringLiteral("ALTA"));
-        QCOMPARE(w->LOpcion->text(), QStringLiteral("Alta"));
-        QCOMPARE(w->PDatos->y(), 60);
-        QVERIFY(w->PDatos->isEnabled());
-        QVERIFY(!w->PCSalida->isVisible());
-        QVERIFY(w->PLibroBodega->isVisible());
-        QVERIFY(w->PCataDeVino->isVisible());
-        QVERIFY(w->BAlta->isVisible());
-        QVERIFY(w->BDatos->isEnabled());
-        QVERIFY(w->NombreVino->hasFocus());
-        QCOMPARE(w->NombreVino->text(), QString());
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QVERIFY(!openedQuestion(f));
-        QVERIFY(!w->PLibroBodega->isVisible());
-        QCOMPARE(w->PDatos->y(), 88);
-    }
-
-    void addingAWineWithOnlyTheRequiredFields()
-    {
-        CavetoFixture f;
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, QStringLiteral("Viña Ardanza"));
-        typeInto(w->Cosecha, QStringLiteral("2015"));
-        typeInto(w->DenoOrigen, QStringLiteral("Rioja"));
-        moveFocus(w->Vino);
-        QCOMPARE(w->BLabelDeno->text(), QStringLiteral("Nueva"));
-        QTest::mouseClick(w->BAlta, Qt::LeftButton);
-
-        const QStringList lines = f.fileLines();
-        QCOMPARE(lines.size(), 1);
-        const QString notes = lines[0].mid(589, 16);
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d{16}$")).match(notes).hasMatch());
-        const QDate today = QDate::currentDate();
-        QVERIFY(notes.startsWith(
-            QStringLiteral("%1%2%3").arg(today.day()).arg(today.month()).arg(today.year())));
-        QCOMPARE(lines[0],
-            minimalLine(QStringLiteral("Viña Ardanza"), QStringLiteral("2015"),
-                QStringLiteral("Rioja"), notes));
-        QCOMPARE(w->PContReg->text(), QStringLiteral("1"));
-        QCOMPARE(w->StatusBar1->panelText(4), QStringLiteral("Registros ..  1"));
-        QCOMPARE(w->Csalida->count(), 1);
-        QCOMPARE(w->Csalida->currentIndex(), -1);
-        // The new values joined their lists.
-        QCOMPARE(w->valueList(0), QStringList { QStringLiteral("Rioja").leftJustified(30) });
-        QCOMPARE(w->valueList(1), QStringList { QStringLiteral("Sin Datos").leftJustified(30) });
-        QCOMPARE(w->valueList(3), QStringList { QStringLiteral("Sin Datos").leftJustified(15) });
-        for (QLabel *counter :
-            { w->LContDenominacion, w->LContVino, w->LContTipo, w->LContEstante })
-            QCOMPARE(counter->text(), QStringLiteral("1"));
-        // Ready for the next wine.
-        QCOMPARE(w->ModoActual, QStringLiteral("ALTA"));
-        QCOMPARE(w->NombreVino->text(), QString());
-        QCOMPARE(w->Precio->text(), QString());
-        QVERIFY(w->NombreVino->hasFocus());
-        QVERIFY(f.messages().isEmpty());
-
-        // The same wine twice gives two records.
-        typeInto(w->NombreVino, QStringLiteral("Viña Ardanza"));
-        typeInto(w->Cosecha, QStringLiteral("2015"));
-        typeInto(w->DenoOrigen, QStringLiteral("rioja"));
-        moveFocus(w->Vino);
-        QCOMPARE(w->BLabelDeno->text(), QString());
-        QTest::mouseClick(w->BAlta, Qt::LeftButton);
-        QCOMPARE(f.fileLines().size(), 2);
-        QCOMPARE(w->valueList(0).size(), 1);
-        QVERIFY(f.fileLines()[0].mid(589, 16) != f.fileLines()[1].mid(589, 16));
-    }
-
-    void requiredFieldsStopTheAdd()
-    {
-        CavetoFixture f;
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        const QByteArray before = f.fileBytes();
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, QStringLiteral("   "));
-        QTest::mouseClick(w->BAlta, Qt::LeftButton);
-        auto shown = f.messages();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
-        QCOMPARE(shown[0].text, QStringLiteral("Campo ( Nombre del Vino ) Obligatorio"));
-        QVERIFY(w->NombreVino->hasFocus());
-
-        w->NombreVino->setText(QStringLiteral("Toro Loco"));
-        QTest::mouseClick(w->BAlta, Qt::LeftButton);
-        shown = f.messages();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Campo ( Cosecha ) Obligatorio"));
-        QVERIFY(w->Cosecha->hasFocus());
-
-        typeInto(w->Cosecha, QStringLiteral("2019"));
-        QTest::mouseClick(w->BAlta, Qt::LeftButton);
-        shown = f.messages();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Campo ( Denominación de Origen ) Obligatorio"));
-        QVERIFY(w->DenoOrigen->hasFocus());
-        QCOMPARE(f.fileBytes(), before);
-        QCOMPARE(w->PContReg->text(), QStringLiteral("0"));
-    }
-
-    void saveQuestionWhenLeavingAdd()
-    {
-        CavetoFixture f;
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, QStringLiteral("Mauro"));
-
-        f.answerSaveQuestion("BCancelar");
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QVERIFY(openedQuestion(f));
-        QCOMPARE(w->ModoActual, QStringLiteral("ALTA"));
-        QCOMPARE(w->NombreVino->text(), QStringLiteral("Mauro"));
-        QTRY_VERIFY(w->NombreVino->hasFocus());
-
-        // "Si" runs the add, whose required-field check stops it here.
-        f.answerSaveQuestion("BSi");
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QCOMPARE(f.messages().value(0).text, QStringLiteral("Campo ( Cosecha ) Obligatorio"));
-        QCOMPARE(w->ModoActual, QStringLiteral("ALTA"));
-
-        typeInto(w->Cosecha, QStringLiteral("2018"));
-        typeInto(w->DenoOrigen, QStringLiteral("Castilla y León"));
-        f.answerSaveQuestion("BSi");
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QCOMPARE(f.fileLines().size(), 1);
-        QCOMPARE(w->ModoActual, QStringLiteral("ALTA"));
-        QCOMPARE(w->NombreVino->text(), QString());
-
-        typeInto(w->NombreVino, QStringLiteral("Descartado"));
-        f.answerSaveQuestion("BNo");
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QVERIFY(w->ModoActual.isEmpty());
-        QVERIFY(w->PTeclasMenu->isVisible());
-        QCOMPARE(f.fileLines().size(), 1);
-        QCOMPARE(f.script->pendingActions(), 0);
-        QVERIFY(f.script->unexpected.isEmpty());
-    }
-
-    void notesOfAnUnsavedWineAreThrownAway()
-    {
-        CavetoFixture f;
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        QTest::mouseClick(w->BEditor, Qt::LeftButton);
-        const QString name = w->Valor_Editor->text();
-        QCOMPARE(name.size(), 16);
-        QFile notes(f.notesFile(name));
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.write("{\\rtf1 notas}");
-        notes.close();
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QVERIFY(!openedQuestion(f));
-        QVERIFY(!QFile::exists(f.notesFile(name)));
-    }
-
-    void notesNameGivenBeforeTheAddIsKept()
-    {
-        CavetoFixture f;
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        QTest::mouseClick(w->BEditor, Qt::LeftButton);
-        const QString name = w->Valor_Editor->text();
-        typeInto(w->NombreVino, QStringLiteral("Flor de Pingus"));
-        typeInto(w->Cosecha, QStringLiteral("2017"));
-        typeInto(w->DenoOrigen, QStringLiteral("Ribera del Duero"));
-        QTest::mouseClick(w->BAlta, Qt::LeftButton);
-        QCOMPARE(f.fileLines().value(0).mid(589, 16), name);
-        QCOMPARE(w->Valor_Editor->text(), QString());
-    }
-
-    void clockMadeNotesNamesNeverCollide()
-    {
-        CavetoFixture f;
-        // 1 December at 10:00 and 11 February at 10:00 read the same digits.
-        const QString taken = caveto::makeNotesName(11, 2, 2026, 10, 0, 0, 0);
-        f.writeDataFile({ line(
-            QStringLiteral("Antiguo"), QStringLiteral("2001"), QStringLiteral("Toro"), taken) });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        w->Tpersonal->stop();
-        caveto::program().clock = { 10, 0, 0, 0, 2026, 12, 1 };
-        // A stray notes file also holds the next name.
-        QFile stray(f.notesFile(caveto::nextNotesName(taken)));
-        QVERIFY(stray.open(QIODevice::WriteOnly));
-        stray.close();
-
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, QStringLiteral("Nuevo"));
-        typeInto(w->Cosecha, QStringLiteral("2026"));
-        typeInto(w->DenoOrigen, QStringLiteral("Toro"));
-        QTest::mouseClick(w->BAlta, Qt::LeftButton);
-        const QStringList lines = f.fileLines();
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[1].mid(589, 16), caveto::nextNotesName(caveto::nextNotesName(taken)));
-    }
-
-    void modifyCommand()
-    {
-        CavetoFixture f;
-        const QString a = line(QStringLiteral("Abadía Retuerta"), QStringLiteral("2012"),
-            QStringLiteral("Castilla y León"), QStringLiteral("1"));
-        const QString b = line(QStringLiteral("Barón de Ley"), QStringLiteral("2010"),
-            QStringLiteral("Rioja"), QStringLiteral("2"));
-        f.writeDataFile({ b, a });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
-
-        QTest::mouseClick(w->BModifica, Qt::LeftButton);
-        // Nothing selected: the command button is disabled until a record is shown.
-        QVERIFY(!w->BModifica->isEnabled());
-        w->BModificaClick();
-        QCOMPARE(f.messages().value(0).text, QStringLiteral("No hay datos seleccionados"));
-
-        pickRow(w, 0);
-        QCOMPARE(w->NombreVino->text(), QStringLiteral("Abadía Retuerta"));
-        QTest::mouseClick(w->BModifica, Qt::LeftButton);
-        auto shown = f.messages();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].title, QStringLiteral("Caveto Aviso."));
-        QCOMPARE(shown[0].text,
-            QStringLiteral("No hay datos actualizados en ( Datos del Vino / Cata ), no es "
-                           "necesario Modificar."));
-        QCOMPARE(f.fileLines(), (QStringList { b, a }));
-        QVERIFY(w->Csalida->hasFocus());
-
-        w->Precio->clear();
-        typeInto(w->Precio, QStringLiteral("19.90"));
-        QCOMPARE(w->Precio->text(), QStringLiteral("19,90"));
-        typeInto(w->Estante, QStringLiteral("C-3"));
-        QTest::mouseClick(w->BModifica, Qt::LeftButton);
-        QVERIFY(f.messages().isEmpty());
-        // The file now follows the sorted list.
-        const QStringList lines = f.fileLines();
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[1], b);
-        QCOMPARE(lines[0].mid(167, 7), QStringLiteral("19,90  "));
-        QCOMPARE(lines[0].mid(181, 15), QStringLiteral("C-3").leftJustified(15));
-        QCOMPARE(w->PContReg->text(), QStringLiteral("2"));
-        QCOMPARE(w->Csalida->currentIndex(), -1);
-        QCOMPARE(w->NombreVino->text(), QString());
-        QVERIFY(w->valueList(3).contains(QStringLiteral("C-3").leftJustified(15)));
-        QCOMPARE(w->ModoActual, QStringLiteral("MODI"));
-    }
-
-    void saveQuestionWhenAnotherRecordIsPicked()
-    {
-        CavetoFixture f;
-        const QString a = line(QStringLiteral("Aalto"), QStringLiteral("2016"),
-            QStringLiteral("Ribera del Duero"), QStringLiteral("1"), QStringLiteral("40,00"));
-        const QString b = line(QStringLiteral("Bosque"), QStringLiteral("2018"),
-            QStringLiteral("Toro"), QStringLiteral("2"), QStringLiteral("12,00"));
-        f.writeDataFile({ a, b });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
-        pickRow(w, 0);
-
-        // "No": the edits are dropped and the picked record is shown.
-        w->Precio->setText(QStringLiteral("45,00"));
-        f.answerSaveQuestion("BNo");
-        QTest::keyClick(w->Csalida, Qt::Key_Down);
-        QVERIFY(openedQuestion(f));
-        QCOMPARE(w->NombreVino->text(), QStringLiteral("Bosque"));
-        QCOMPARE(f.fileLines(), (QStringList { a, b }));
-
-        // "Cancelar": the edits stay, on the record they belong to.
-        pickRow(w, 0);
-        QCOMPARE(w->Precio->text(), QStringLiteral("40,00"));
-        w->Precio->setText(QStringLiteral("45,00"));
-        f.answerSaveQuestion("BCancelar");
-        QTest::keyClick(w->Csalida, Qt::Key_Down);
-        QCOMPARE(w->Precio->text(), QStringLiteral("45,00"));
-        QCOMPARE(w->NombreVino->text(), QStringLiteral("Aalto"));
-        QCOMPARE(w->Csalida->currentIndex(), 0);
-        QTRY_VERIFY(w->NombreVino->hasFocus());
-        QCOMPARE(f.fileLines(), (QStringList { a, b }));
-
-        // "Si": the edited record is saved (not the picked one) and the
-        // picked one is shown.
-        f.answerSaveQuestion("BSi");
-        pickRow(w, 1);
-        const QStringList lines = f.fileLines();
-        QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0].mid(167, 7), QStringLiteral("45,00  "));
-        QCOMPARE(lines[1], b);
-        QCOMPARE(w->NombreVino->text(), QStringLiteral("Bosque"));
-        QCOMPARE(f.script->pendingActions(), 0);
-    }
-
-    void saveQuestionWhenLeavingModify()
-    {
-        CavetoFixture f;
-        const QString a = line(QStringLiteral("Aalto"), QStringLiteral("2016"),
-            QStringLiteral("Ribera del Duero"), QStringLiteral("1"), QStringLiteral("40,00"));
-        f.writeDataFile({ a });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
-        pickRow(w, 0);
-        w->Precio->setText(QStringLiteral("41,00"));
-
-        f.answerSaveQuestion("BCancelar");
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QCOMPARE(w->ModoActual, QStringLiteral("MODI"));
-        QCOMPARE(w->Precio->text(), QStringLiteral("41,00"));
-
-        f.answerSaveQuestion("BSi");
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QCOMPARE(w->ModoActual, QStringLiteral("MODI"));
-        QCOMPARE(f.fileLines().value(0).mid(167, 7), QStringLiteral("41,00  "));
-
-        pickRow(w, 0);
-        w->Precio->setText(QStringLiteral("99,00"));
-        f.answerSaveQuestion("BNo");
-        QTest::mouseClick(w->BMenu, Qt::LeftButton);
-        QVERIFY(w->ModoActual.isEmpty());
-        QVERIFY(w->PTeclasMenu->isVisible());
-        QCOMPARE(f.fileLines().value(0).mid(167, 7), QStringLiteral("41,00  "));
-        QCOMPARE(f.script->pendingActions(), 0);
-    }
-
-    void saveQuestionWhenClosing()
-    {
-        {
-            CavetoFixture f;
-            f.start();
-            TFormCavetoPas *w = f.window.get();
-            QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-            typeInto(w->NombreVino, QStringLiteral("Pazo de Señorans"));
-            f.answerSaveQuestion("BCancelar");
-            QVERIFY(!w->close());
-            QVERIFY(w->isVisible());
-            QCOMPARE(w->NombreVino->text(), QStringLiteral("Pazo de Señorans"));
-
-            // "Si" with a required field blank: the message, and the window stays.
-            f.answerSaveQuestion("BSi");
-            QVERIFY(!w->close());
-            QCOMPARE(f.messages().value(0).text, QStringLiteral("Campo ( Cosecha ) Obligatorio"));
-            QVERIFY(w->isVisible());
-
-            f.answerSaveQuestion("BNo");
-            QVERIFY(w->close());
-            QCOMPARE(f.fileLines(), QStringList());
-        }
-        {
-            CavetoFixture f;
-            f.writeDataFile({ line(QStringLiteral("Pazo"), QStringLiteral("2020"),
-                QStringLiteral("Rías Baixas"), QStringLiteral("7")) });
-            f.start();
-            TFormCavetoPas *w = f.window.get();
-            QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
-            pickRow(w, 0);
-            w->NumBotellas->setText(QStringLiteral("24"));
-            f.answerSaveQuestion("BSi");
-            QVERIFY(w->close());
-            QCOMPARE(f.fileLines().value(0).mid(174, 7), QStringLiteral("24     "));
-        }
-        {
-            // Nothing edited: no question.
-            CavetoFixture f;
-            f.writeDataFile({ line(
-                QStringLiteral("Pazo"), QStringLiteral("2020"), QStringLiteral("Rías Baixas")) });
-            f.start();
-            QTest::mouseClick(f.window->BMenuModi, Qt::LeftButton);
-            pickRow(f.window.get(), 0);
-            QVERIFY(f.window->close());
-            QVERIFY(!openedQuestion(f));
-        }
-    }
-
-    void deleteCommand()
-    {
-        CavetoFixture f;
-        const QString rioja = line(QStringLiteral("Contino"), QStringLiteral("2014"),
-            QStringLiteral("Rioja"), QStringLiteral("1111"));
-        const QString toro1 = line(QStringLiteral("Numanthia"), QStringLiteral("2012"),
-            QStringLiteral("Toro"), QStringLiteral("2222"));
-        const QString toro2 = line(QStringLiteral("Pintia"), QStringLiteral("2013"),
-            QStringLiteral("Toro"), QStringLiteral("3333"));
-        f.writeDataFile({ toro2, rioja, toro1 });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        const QString riojaNotes = f.notesFile(QStringLiteral("1111000000000000"));
-        QFile notes(riojaNotes);
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.close();
-        QCOMPARE(w->LContDenominacion->text(), QStringLiteral("2"));
-
-        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
-        pickRow(w, 0);
-        QCOMPARE(w->NombreVino->text(), QStringLiteral("Contino"));
-
-        // The window shows the record; "&Cancelar" holds the focus.
-        f.script->onNext(QStringLiteral("TFormBaja"), [](QDialog *d) {
-            auto *baja = static_cast<TFormBaja *>(d);
-            QCOMPARE(baja->PNombreVino->text(), QStringLiteral("Contino"));
-            QCOMPARE(baja->PCosecha->text(), QStringLiteral("2014"));
-            QCOMPARE(baja->PDenoOrigen->text(), QStringLiteral("Rioja"));
-            QCOMPARE(baja->PVino->text(), QStringLiteral("Tinto"));
-            QCOMPARE(baja->PTipoVino->text(), QStringLiteral("Crianza"));
-            QCOMPARE(baja->windowTitle(), QStringLiteral(" Caveto  Baja."));
-            QCOMPARE(baja->focusWidget(), baja->BBajaNo);
-            QTest::keyClick(baja, Qt::Key_Escape);
-        });
-        QTest::mouseClick(w->BBaja, Qt::LeftButton);
-        QCOMPARE(w->RespuestaBaja, QStringLiteral("N"));
-        QCOMPARE(f.fileLines().size(), 3);
-        QVERIFY(QFile::exists(riojaNotes));
-
-        f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
-        QTest::mouseClick(w->BBaja, Qt::LeftButton);
-        QCOMPARE(w->RespuestaBaja, QStringLiteral("S"));
-        QCOMPARE(f.fileLines(), (QStringList { toro1, toro2 }));
-        QVERIFY(!QFile::exists(riojaNotes));
-        QCOMPARE(w->PContReg->text(), QStringLiteral("2"));
-        QCOMPARE(w->StatusBar1->panelText(4), QStringLiteral("Registros ..  2"));
-        // The appellation list shrinks with its last wine.
-        QCOMPARE(w->LContDenominacion->text(), QStringLiteral("1"));
-        QCOMPARE(w->valueList(0), QStringList { QStringLiteral("Toro").leftJustified(30) });
-        QCOMPARE(w->NombreVino->text(), QString());
-        QTRY_VERIFY(w->Csalida->hasFocus());
-        QCOMPARE(w->ModoActual, QStringLiteral("BAJA"));
-
-        // A record whose notes file does not exist goes the same way.
-        pickRow(w, 0);
-        f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
-        QTest::mouseClick(w->BBaja, Qt::LeftButton);
-        QCOMPARE(f.fileLines(), QStringList { toro2 });
-        pickRow(w, 0);
-        f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
-        QTest::mouseClick(w->BBaja, Qt::LeftButton);
-        QCOMPARE(f.fileLines(), QStringList());
-        QCOMPARE(w->Csalida->count(), 0);
-        QCOMPARE(w->PContReg->text(), QStringLiteral("0"));
-        QCOMPARE(w->LContDenominacion->text(), QStringLiteral("0"));
-        QVERIFY(f.messages().isEmpty());
-    }
-
-    void sharedNotesFileSurvivesTheOtherRecord()
-    {
-        CavetoFixture f;
-        f.writeDataFile({ line(QStringLiteral("Uno"), QStringLiteral("2001"),
-                              QStringLiteral("Toro"), QStringLiteral("5555")),
-            line(QStringLiteral("Dos"), QStringLiteral("2002"), QStringLiteral("Toro"),
-                QStringLiteral("5555")) });
-        f.start();
-        const QString shared = f.notesFile(QStringLiteral("5555000000000000"));
-        QFile notes(shared);
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.close();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
-        pickRow(w, 0);
-        f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
-        QTest::mouseClick(w->BBaja, Qt::LeftButton);
-        QCOMPARE(f.fileLines().size(), 1);
-        QVERIFY(QFile::exists(shared));
-    }
-
-    // A notes name edited to climb out of the data folder names no notes
-    // file: deleting its record leaves the file outside alone.
-    void notesNameOutsideTheDataFolderIsNeverDeleted()
-    {
-        CavetoFixture f;
-        caveto::CellarRecord crafted = caveto::CellarRecord::parse(
-            line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Toro")));
-        crafted[Field::EFichero] = QStringLiteral("../victim0000000");
-        crafted.pad();
-        f.writeDataFile({ crafted.buildLine() });
-        const QString victim = f.dir.filePath(QStringLiteral("victim0000000.txt"));
-        QFile outside(victim);
-        QVERIFY(outside.open(QIODevice::WriteOnly));
-        outside.write("keep");
-        outside.close();
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
-        pickRow(w, 0);
-        QCOMPARE(w->EFichero->text(), QStringLiteral("../victim0000000"));
-        f.script->clickNext(QStringLiteral("TFormBaja"), QStringLiteral("BBajaSi"));
-        QTest::mouseClick(w->BBaja, Qt::LeftButton);
-        QCOMPARE(f.fileLines(), QStringList());
-        QVERIFY(outside.open(QIODevice::ReadOnly));
-        QCOMPARE(outside.readAll(), QByteArray("keep"));
-    }
-
-    void recordShowsItsSummaryAndPhotoLed()
-    {
-        CavetoFixture f;
-        QTemporaryFile photo;
-        QVERIFY(photo.open());
-        caveto::CellarRecord tasted = caveto::CellarRecord::parse(
-            line(QStringLiteral("Catado"), QStringLiteral("2010"), QStringLiteral("Jumilla")));
-        tasted[Field::Catador] = QStringLiteral("Pilar");
-        tasted[Field::CaliVista] = QStringLiteral("Muy Bueno");
-        tasted[Field::CaliConjunto] = QStringLiteral("Regular");
-        tasted[Field::NumBotellas] = QStringLiteral("000");
-        tasted[Field::Imagen] = photo.fileName();
-        tasted.pad();
-        caveto::CellarRecord missing = caveto::CellarRecord::parse(
-            line(QStringLiteral("Sin foto"), QStringLiteral("2011"), QStringLiteral("Jumilla")));
-        missing[Field::Imagen] = QStringLiteral("/nonexistent/botella.jpg");
-        missing[Field::NumBotellas] = QStringLiteral("6");
-        missing.pad();
-        f.writeDataFile({ tasted.buildLine(), missing.buildLine(),
-            line(QStringLiteral("Vacío"), QStringLiteral("2012"), QStringLiteral("Jumilla")) });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuCons, Qt::LeftButton);
-        pickRow(w, 0);
-        QCOMPARE(w->NombreVino->text(), QStringLiteral("Catado"));
-        QCOMPARE(w->PSCatador->text(), QStringLiteral("Pilar"));
-        QCOMPARE(w->PVistaCali->text(), QStringLiteral("Muy Bueno"));
-        QCOMPARE(w->POlfatoCali->text(), QString());
-        QCOMPARE(w->PCaliFinal->text(), QStringLiteral("Regular"));
-        QCOMPARE(w->Catador.text(), QStringLiteral("Pilar"));
-        QVERIFY(w->Led->Value());
-        QCOMPARE(w->Led->TrueColor(), QColor(0, 255, 0));
-        QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoAviso);
-
-        pickRow(w, 1);
-        QCOMPARE(w->NombreVino->text(), QStringLiteral("Sin foto"));
-        QVERIFY(w->Led->Value());
-        QCOMPARE(w->Led->TrueColor(), QColor(255, 0, 0));
-        QCOMPARE(w->PSCatador->text(), QString());
-        QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoNormal);
-
-        pickRow(w, 2);
-        QVERIFY(!w->Led->Value());
-        QCOMPARE(w->PVistaCali->text(), QString());
-        // Nothing can be typed while consulting.
-        QVERIFY(!w->PDatos->isEnabled());
-    }
-
-    void tastingButtonsNeedARecord()
-    {
-        CavetoFixture f;
-        f.writeDataFile(
-            { line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Toro")) });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuCons, Qt::LeftButton);
-        for (auto handler : { &TFormCavetoPas::BDatosClick, &TFormCavetoPas::BVistaClick,
-                 &TFormCavetoPas::BOlfatoClick, &TFormCavetoPas::BGustoClick,
-                 &TFormCavetoPas::BConjuntoClick, &TFormCavetoPas::BEditorClick }) {
-            moveFocus(w->BMenu);
-            (w->*handler)();
-            const auto shown = f.messages();
-            QCOMPARE(shown.size(), 1);
-            QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
-            QCOMPARE(shown[0].text, QStringLiteral("No hay datos seleccionados"));
-            QVERIFY(w->Csalida->hasFocus());
-        }
-        QVERIFY(f.script->opened.isEmpty()
-            || f.script->opened == QStringList { QStringLiteral("TFormInicio") });
-    }
-
-    void newValueMarks()
-    {
-        CavetoFixture f;
-        f.writeDataFile(
-            { line(QStringLiteral("Uno"), QStringLiteral("2001"), QStringLiteral("Rioja")) });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->DenoOrigen, QStringLiteral("  rioja "));
-        moveFocus(w->Vino);
-        QCOMPARE(w->DenoOrigen->currentText(), QStringLiteral("rioja"));
-        QCOMPARE(w->BLabelDeno->text(), QString());
-        QCOMPARE(w->NuevoValor[0], QStringLiteral("N"));
-        w->DenoOrigen->setEditText(QString());
-        typeInto(w->DenoOrigen, QStringLiteral("Ribeiro"));
-        moveFocus(w->Vino);
-        QCOMPARE(w->BLabelDeno->text(), QStringLiteral("Nueva"));
-        QCOMPARE(w->NuevoValor[0], QStringLiteral("S"));
-        typeInto(w->Vino, QStringLiteral("Blanco"));
-        moveFocus(w->TipoVino);
-        QCOMPARE(w->BLabelVino->text(), QStringLiteral("Nuevo"));
-        typeInto(w->TipoVino, QStringLiteral("crianza"));
-        moveFocus(w->Bodega);
-        QCOMPARE(w->BLabelTipoVino->text(), QString());
-        typeInto(w->Estante, QStringLiteral("Z-9"));
-        moveFocus(w->Grados);
-        QCOMPARE(w->BLabelEstante->text(), QStringLiteral("Nuevo"));
-        // Leaving a grape field checks the appellation again.
-        w->BLabelDeno->clear();
-        moveFocus(w->TipoUva1);
-        moveFocus(w->Porcen1);
-        QCOMPARE(w->BLabelDeno->text(), QStringLiteral("Nueva"));
-        // An empty text leaves the flag as it was.
-        w->Vino->setEditText(QString());
-        moveFocus(w->Vino);
-        moveFocus(w->TipoVino);
-        QCOMPARE(w->NuevoValor[1], QStringLiteral("S"));
-        QCOMPARE(w->BLabelVino->text(), QString());
-    }
-
-    void failedSaveKeepsTheFileAndStopsTheCommand()
-    {
-        CavetoFixture f;
-        const QString kept
-            = line(QStringLiteral("Guardado"), QStringLiteral("1999"), QStringLiteral("Rioja"));
-        f.writeDataFile({ kept });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        const QByteArray before = f.fileBytes();
-        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, QStringLiteral("No cabe"));
-        typeInto(w->Cosecha, QStringLiteral("2020"));
-        typeInto(w->DenoOrigen, QStringLiteral("Rioja"));
-        {
-            FileSizeLimit full(512);
-            QTest::mouseClick(w->BAlta, Qt::LeftButton);
-        }
-        const auto shown = f.messages();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
-        QVERIFY(shown[0].text.contains(QStringLiteral("Caveto20.Datos")));
-        QCOMPARE(f.fileBytes(), before);
-        // No temporary file is left beside the book and its lock.
-        QCOMPARE(QDir(f.dir.filePath(QStringLiteral("Datos"))).entryList(QDir::Files),
-            (QStringList { QStringLiteral("Caveto.lock"), QStringLiteral("Caveto20.Datos") }));
-        QCOMPARE(w->PContReg->text(), QStringLiteral("1"));
-        QCOMPARE(w->EditorFichero.image(), QStringList { kept });
-        // The typed wine is still there to save again.
-        QCOMPARE(w->NombreVino->text().trimmed(), QStringLiteral("No cabe"));
-        QTest::mouseClick(w->BAlta, Qt::LeftButton);
-        QCOMPARE(f.fileLines().size(), 2);
+        QCOMPARE(f->messageLines().size(), 1);
     }
 
     void unreadableRecordFileIsNeverReplaced()
     {
-        CavetoFixture f;
+        f = std::make_unique<CavetoFixture>();
         // A folder where the record file should be cannot be read.
-        QVERIFY(QDir().mkpath(f.dataFile()));
-        caveto::setAppFolderOverride(f.dir.path());
-        f.script->clickNext(QStringLiteral("TFormInicio"), QStringLiteral("BEntrar"));
-        TFormCavetoPas w;
-        QVERIFY(!w.cancelled());
-        QVERIFY(!w.loaded());
-        const auto shown = f.messages();
+        QVERIFY(QDir().mkpath(f->dataFile()));
+        caveto::setAppFolderOverride(f->dir.path());
+        f->script->clickNext(u"TFormInicio"_s, u"BEntrar"_s);
+        TFormCavetoPas window;
+        QVERIFY(!window.cancelled());
+        QVERIFY(!window.loaded());
+        QCOMPARE(f->messages().value(0).title, u"Caveto Error."_s);
+        QVERIFY(QFileInfo(f->dataFile()).isDir());
+    }
+
+    void modes_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("editable");
+        QTest::newRow("add") << u"BMenuAlta"_s << u"Alta"_s << u"BAlta"_s << true;
+        QTest::newRow("delete") << u"BMenuBaja"_s << u"Baja"_s << u"BBaja"_s << false;
+        QTest::newRow("modify") << u"BMenuModi"_s << u"Modificación"_s << u"BModifica"_s << true;
+        QTest::newRow("query") << u"BMenuCons"_s << u"Consulta"_s << QString() << false;
+    }
+    void modes()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, command);
+        QFETCH(bool, editable);
+        const bool adding = command == u"BAlta"_s;
+        auto *modeButton = w->findChild<QToolButton *>(button);
+        QTest::mouseClick(modeButton, Qt::LeftButton);
+        QCOMPARE(w->LOpcion->text(), caption);
+        QVERIFY(!w->PTeclasMenu->isVisible());
+        QVERIFY(w->PDatos->isVisible());
+        QCOMPARE(w->PDatos->isEnabled(), editable);
+        for (QPushButton *c : { w->BAlta, w->BBaja, w->BModifica })
+            QCOMPARE(c->isVisible(), c->objectName() == command);
+        QCOMPARE(w->PCSalida->isVisible(), !adding);
+        QCOMPARE(w->BBuscar->isVisible(), !adding);
+        QCOMPARE(w->PLibroBodega->isVisible(), adding);
+        QCOMPARE(w->PCataDeVino->isVisible(), adding);
+        QCOMPARE(w->NombreVino->text(), QString());
+        if (adding) {
+            QVERIFY(w->NombreVino->hasFocus());
+            QVERIFY(w->BDatos->isEnabled());
+        } else {
+            QVERIFY(w->Csalida->hasFocus());
+            // Sorted without regard to case or accents.
+            QCOMPARE(w->Csalida->count(), 4);
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(w->Csalida->itemText(i), kSorted[i]);
+            // Nothing is selected at first: the record's buttons are off and
+            // a click on them opens nothing.
+            for (QPushButton *b : recordButtons(w)) {
+                QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+                QTest::mouseClick(b, Qt::LeftButton);
+            }
+            QCOMPARE(f->script->opened, QStringList { u"TFormInicio"_s });
+            f->pickRow(1);
+            QCOMPARE(w->NombreVino->text(), u"Contino"_s);
+            for (QPushButton *b : recordButtons(w))
+                QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        }
+        QVERIFY(f->messages().isEmpty());
+
+        // Back to the menu: nothing asked, the fields keep the last record
+        // shown, and the mode comes back with the same selection.
+        QTest::mouseClick(w->BMenu, Qt::LeftButton);
+        QVERIFY(!f->saveQuestionAsked());
+        QVERIFY(w->PTeclasMenu->isVisible());
+        QVERIFY(!w->PDatos->isVisible());
+        QVERIFY(!w->PLibroBodega->isVisible());
+        if (!adding) {
+            QCOMPARE(w->NombreVino->text(), u"Contino"_s);
+            QTest::mouseClick(modeButton, Qt::LeftButton);
+            QCOMPARE(w->Csalida->currentIndex(), 1);
+            QCOMPARE(w->NombreVino->text(), u"Contino"_s);
+        }
+    }
+
+    void addCommand()
+    {
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        typeInto(w->NombreVino, u"Finca Dofí"_s);
+        typeInto(w->Cosecha, u"2015"_s);
+        typeInto(w->DenoOrigen, u"Priorat"_s);
+        moveFocus(w->Vino);
+        QCOMPARE(w->BLabelDeno->text(), u"Nueva"_s);
+        QTest::mouseClick(w->BAlta, Qt::LeftButton);
+
+        // The new line goes at the end of the file, with a notes name made
+        // from the clock, and to its place in the list.
+        const QStringList lines = f->fileLines();
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.first(4), kFileOrder);
+        const QString notes = lines[4].mid(589, 16);
+        const QDate today = QDate::currentDate();
+        QVERIFY2(QRegularExpression(u"^\\d{16}$"_s).match(notes).hasMatch(), qPrintable(notes));
+        QVERIFY(
+            notes.startsWith(u"%1%2%3"_s.arg(today.day()).arg(today.month()).arg(today.year())));
+        QCOMPARE(lines[4], minimalLine(u"Finca Dofí"_s, u"2015"_s, u"Priorat"_s, notes));
+        QCOMPARE(w->Csalida->itemText(2), lines[4]);
+        QCOMPARE(w->StatusBar1->panelText(4), u"Registros ..  5"_s);
+        // Its new values joined their lists.
+        QCOMPARE(counters(w), u"4 2 2 2"_s);
+        QVERIFY(w->valueList(0).contains(u"Priorat"_s.leftJustified(30)));
+        QVERIFY(w->valueList(1).contains(u"Sin Datos"_s.leftJustified(30)));
+        QVERIFY(w->valueList(3).contains(u"Sin Datos"_s.leftJustified(15)));
+        // Ready for the next wine.
+        QCOMPARE(w->NombreVino->text() + w->Precio->text(), QString());
+        QVERIFY(w->NombreVino->hasFocus());
+        QVERIFY(f->messages().isEmpty());
+
+        // The same wine twice is two records; its appellation in another
+        // case is no new value.
+        typeInto(w->NombreVino, u"Finca Dofí"_s);
+        typeInto(w->Cosecha, u"2015"_s);
+        typeInto(w->DenoOrigen, u"priorat"_s);
+        moveFocus(w->Vino);
+        QCOMPARE(w->BLabelDeno->text(), QString());
+        QTest::mouseClick(w->BAlta, Qt::LeftButton);
+        QCOMPARE(f->fileLines().size(), 6);
+        QVERIFY(f->fileLines()[5].mid(589, 16) != notes);
+        QCOMPARE(counters(w), u"4 2 2 2"_s);
+    }
+
+    // The first required field left blank stops the add, with its message
+    // and the focus in it.
+    void requiredFields_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("name blank")
+            << QStringList { u"   "_s } << u"NombreVino"_s << u"Nombre del Vino"_s;
+        QTest::newRow("vintage") << QStringList { u"Toro Loco"_s } << u"Cosecha"_s << u"Cosecha"_s;
+        QTest::newRow("appellation blank") << QStringList { u"Toro Loco"_s, u"2019"_s, u"  "_s }
+                                           << u"DenoOrigen"_s << u"Denominación de Origen"_s;
+    }
+    void requiredFields()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, field);
+        QFETCH(QString, message);
+        const QByteArray before = f->fileBytes();
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        QWidget *fields[] = { w->NombreVino, w->Cosecha, w->DenoOrigen };
+        for (int i = 0; i < typed.size(); ++i)
+            typeInto(fields[i], typed[i]);
+        QTest::mouseClick(w->BAlta, Qt::LeftButton);
+        QCOMPARE(f->messageLines(),
+            QStringList { u"Caveto Error. | Campo ( %1 ) Obligatorio"_s.arg(message) });
+        QCOMPARE(QApplication::focusWidget()->objectName(), field);
+        QCOMPARE(f->fileBytes(), before);
+    }
+
+    // Leaving typed or edited fields asks whether to save them: by the menu
+    // button, by closing the window, or by picking another record.
+    // "stored": the file holds the edits; "left": the menu shows, the window
+    // closed or the picked record shows.
+    void saveQuestion_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("edited"); // 0 nothing, 1 the name only, 2 a whole wine or a price
+        QTest::addColumn<QString>("leaving");
+        QTest::addColumn<QString>("answer"); // empty when no question is asked
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<bool>("left");
+        auto row = [](const char *tag, const char *mode, int edited, const char *leaving,
+                       const char *answer, bool stored, bool left) {
+            QTest::newRow(tag) << QString::fromLatin1(mode) << edited
+                               << QString::fromLatin1(leaving) << QString::fromLatin1(answer)
+                               << stored << left;
+        };
+        row("add, nothing typed, menu", "ALTA", 0, "menu", "", false, true);
+        row("add, menu, Cancelar", "ALTA", 2, "menu", "BCancelar", false, false);
+        row("add, menu, Si", "ALTA", 2, "menu", "BSi", true, false);
+        row("add, menu, Si, vintage missing", "ALTA", 1, "menu", "BSi", false, false);
+        row("add, menu, No", "ALTA", 2, "menu", "BNo", false, true);
+        row("add, close, Cancelar", "ALTA", 1, "close", "BCancelar", false, false);
+        row("add, close, Si, vintage missing", "ALTA", 1, "close", "BSi", false, false);
+        row("add, close, Si", "ALTA", 2, "close", "BSi", true, true);
+        row("add, close, No", "ALTA", 2, "close", "BNo", false, true);
+        row("modify, nothing edited, close", "MODI", 0, "close", "", false, true);
+        row("modify, menu, Cancelar", "MODI", 2, "menu", "BCancelar", false, false);
+        row("modify, menu, Si", "MODI", 2, "menu", "BSi", true, false);
+        row("modify, menu, No", "MODI", 2, "menu", "BNo", false, true);
+        row("modify, close, Si", "MODI", 2, "close", "BSi", true, true);
+        row("modify, pick, Cancelar", "MODI", 2, "pick", "BCancelar", false, false);
+        row("modify, pick, Si", "MODI", 2, "pick", "BSi", true, true);
+        row("modify, pick, No", "MODI", 2, "pick", "BNo", false, true);
+    }
+    void saveQuestion()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, edited);
+        QFETCH(QString, leaving);
+        QFETCH(QString, answer);
+        QFETCH(bool, stored);
+        QFETCH(bool, left);
+        const bool adding = mode == u"ALTA"_s;
+        const QByteArray before = f->fileBytes();
+        if (adding) {
+            QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+            if (edited > 0)
+                typeInto(w->NombreVino, u"Pazo de Señorans"_s);
+            if (edited > 1) {
+                typeInto(w->Cosecha, u"2020"_s);
+                typeInto(w->DenoOrigen, u"Rías Baixas"_s);
+            }
+        } else {
+            QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
+            f->pickRow(0);
+            if (edited > 0)
+                CavetoFixture::retype(w->Precio, u"45,00"_s);
+        }
+
+        if (!answer.isEmpty())
+            f->answerSaveQuestion(answer.toLatin1().constData());
+        bool closed = false;
+        if (leaving == u"menu"_s)
+            QTest::mouseClick(w->BMenu, Qt::LeftButton);
+        else if (leaving == u"close"_s)
+            closed = w->close();
+        else
+            QTest::keyClick(w->Csalida, Qt::Key_Down);
+        QCOMPARE(f->saveQuestionAsked(), !answer.isEmpty());
+
+        if (leaving == u"menu"_s)
+            QCOMPARE(w->PTeclasMenu->isVisible(), left);
+        else if (leaving == u"close"_s)
+            QCOMPARE(closed, left);
+        else
+            QCOMPARE(w->Csalida->currentIndex(), left ? 1 : 0);
+
+        if (!stored)
+            QCOMPARE(f->fileBytes(), before);
+        else if (adding)
+            QVERIFY(f->fileLines().value(4).startsWith(u"Pazo de Señorans"_s));
+        else // the record edited, not the one picked
+            QCOMPARE(f->fileLines(),
+                QStringList({ withFields(0, { { Field::Precio, u"45,00"_s } }), kSorted[1],
+                    kSorted[2], kSorted[3] }));
+
+        const QStringList shown = f->messageLines();
+        if (edited == 1 && answer == u"BSi"_s)
+            QCOMPARE(shown, QStringList { u"Caveto Error. | Campo ( Cosecha ) Obligatorio"_s });
+        else
+            QCOMPARE(shown, QStringList());
+        // Kept edits stay in the fields; the name takes the focus after
+        // "Cancelar".
+        if (!stored && !left) {
+            QCOMPARE(adding ? w->NombreVino->text() : w->Precio->text(),
+                adding ? u"Pazo de Señorans"_s : u"45,00"_s);
+            if (answer == u"BCancelar"_s)
+                QTRY_VERIFY(w->NombreVino->hasFocus());
+        }
+        // A stored record leaves the fields for the next one.
+        if (stored && !left)
+            QCOMPARE(w->NombreVino->text(), QString());
+        if (leaving == u"pick"_s && left)
+            QCOMPARE(w->NombreVino->text(), u"Contino"_s);
+    }
+
+    // A notes name given before the add (the notes editor was opened) goes
+    // with the record; a wine never added leaves no notes file behind.
+    void notesNameGivenBeforeTheAdd_data()
+    {
+        QTest::addColumn<bool>("added");
+        QTest::newRow("added") << true;
+        QTest::newRow("left without adding") << false;
+    }
+    void notesNameGivenBeforeTheAdd()
+    {
+        QFETCH(bool, added);
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        // The editor opens on the new wine's notes name; it is left at once.
+        f->script->clickNext(u"TFormEditorPas"_s, u"BSalir"_s);
+        QTest::mouseClick(w->BEditor, Qt::LeftButton);
+        const QString name = w->Valor_Editor->text();
+        QCOMPARE(name.size(), 16);
+        CavetoFixture::writeFile(f->notesFile(name), "{\\rtf1 notas}");
+        if (added) {
+            f->addWine(u"Flor de Pingus"_s, u"2017"_s, u"Ribera del Duero"_s);
+            QCOMPARE(f->fileLines().value(4).mid(589, 16), name);
+            QVERIFY(QFile::exists(f->notesFile(name)));
+            // The next wine gets a name of its own.
+            f->addWine(u"Pingus"_s, u"2018"_s, u"Ribera del Duero"_s);
+            QVERIFY(f->fileLines().value(5).mid(589, 16) != name);
+        } else {
+            QTest::mouseClick(w->BMenu, Qt::LeftButton);
+            QVERIFY(!f->saveQuestionAsked());
+            QVERIFY(!QFile::exists(f->notesFile(name)));
+        }
+    }
+
+    void clockMadeNotesNamesNeverCollide()
+    {
+        // 1 December at 10:00 and 11 February at 10:00 read the same digits.
+        const QString taken = caveto::makeNotesName(11, 2, 2026, 10, 0, 0, 0);
+        startWith({ CavetoFixture::wineLine(
+            u"Antiguo"_s, u"2001"_s, u"Toro"_s, { { Field::EFichero, taken } }) });
+        w->Tpersonal->stop();
+        caveto::program().clock = { 10, 0, 0, 0, 2026, 12, 1 };
+        // A stray notes file holds the next name.
+        CavetoFixture::writeFile(f->notesFile(caveto::nextNotesName(taken)));
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        f->addWine(u"Nuevo"_s, u"2026"_s, u"Toro"_s);
+        QCOMPARE(f->fileLines().value(1).mid(589, 16),
+            caveto::nextNotesName(caveto::nextNotesName(taken)));
+    }
+
+    void modifyCommand()
+    {
+        const QByteArray before = f->fileBytes();
+        QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
+        f->pickRow(0);
+        QTest::mouseClick(w->BModifica, Qt::LeftButton);
+        QCOMPARE(f->messageLines(),
+            QStringList {
+                u"Caveto Aviso. | No hay datos actualizados en ( Datos del Vino / Cata ), no es "
+                u"necesario Modificar."_s });
+        QCOMPARE(f->fileBytes(), before);
+        QVERIFY(w->Csalida->hasFocus());
+
+        CavetoFixture::retype(w->Precio, u"19,90"_s);
+        CavetoFixture::retype(w->Estante, u"C-3"_s);
+        QTest::mouseClick(w->BModifica, Qt::LeftButton);
+        QVERIFY(f->messages().isEmpty());
+        // The file now follows the sorted list.
+        QCOMPARE(f->fileLines(),
+            QStringList(
+                { withFields(0, { { Field::Precio, u"19,90"_s }, { Field::Estante, u"C-3"_s } }),
+                    kSorted[1], kSorted[2], kSorted[3] }));
+        QCOMPARE(w->StatusBar1->panelText(4), u"Registros ..  4"_s);
+        QCOMPARE(w->NombreVino->text(), QString());
+        QVERIFY(w->valueList(3).contains(u"C-3"_s.leftJustified(15)));
+        QCOMPARE(counters(w), u"3 1 1 2"_s);
+    }
+
+    void deleteCommand()
+    {
+        const QByteArray before = f->fileBytes();
+        const QString notes = f->notesFile(u"2222000000000000"_s);
+        CavetoFixture::writeFile(notes);
+        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
+        f->pickRow(1);
+
+        // The confirmation shows the record; "Cancelar" keeps it.
+        f->script->onNext(u"TFormBaja"_s, [](QDialog *d) {
+            auto *baja = static_cast<TFormBaja *>(d);
+            const QStringList header = { baja->PNombreVino->text(), baja->PCosecha->text(),
+                baja->PDenoOrigen->text(), baja->PVino->text(), baja->PTipoVino->text() };
+            QCOMPARE(header.join(u'|'), u"Contino|2014|Rioja|Tinto|Crianza"_s);
+            QTest::keyClick(baja, Qt::Key_Escape);
+        });
+        QTest::mouseClick(w->BBaja, Qt::LeftButton);
+        QCOMPARE(f->fileBytes(), before);
+        QVERIFY(QFile::exists(notes));
+
+        // "Aceptar": the record and its notes go, and the appellation list
+        // loses the appellation of its last wine.
+        f->script->clickNext(u"TFormBaja"_s, u"BBajaSi"_s);
+        QTest::mouseClick(w->BBaja, Qt::LeftButton);
+        QCOMPARE(f->fileLines(), QStringList({ kSorted[0], kSorted[2], kSorted[3] }));
+        QVERIFY(!QFile::exists(notes));
+        QCOMPARE(w->StatusBar1->panelText(4), u"Registros ..  3"_s);
+        QCOMPARE(w->valueList(0),
+            QStringList({ u"Ribera del Duero"_s.leftJustified(30), u"Toro"_s.leftJustified(30) }));
+        QCOMPARE(w->LContDenominacion->text(), u"2"_s);
+        QCOMPARE(w->NombreVino->text(), QString());
+        QTRY_VERIFY(w->Csalida->hasFocus());
+
+        // Records whose notes files do not exist go the same way, to the
+        // last, each leaving no record shown: the record's buttons off and
+        // the bottle count in its normal colour, whatever the wine had.
+        for (int left = 3; left > 0; --left) {
+            f->pickRow(0);
+            QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoAviso);
+            f->script->clickNext(u"TFormBaja"_s, u"BBajaSi"_s);
+            QTest::mouseClick(w->BBaja, Qt::LeftButton);
+            QCOMPARE(f->fileLines().size(), left - 1);
+            QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoNormal);
+            for (QPushButton *b : recordButtons(w))
+                QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        }
+        // Then the modes that show records refuse.
+        QCOMPARE(w->Csalida->count(), 0);
+        QCOMPARE(counters(w), u"0 0 0 0"_s);
+        QVERIFY(f->messages().isEmpty());
+        QTest::mouseClick(w->BMenu, Qt::LeftButton);
+        QTest::mouseClick(w->BMenuCons, Qt::LeftButton);
+        QCOMPARE(
+            f->messageLines(), QStringList { u"Caveto Error. | No hay datos para visualizar"_s });
+    }
+
+    // Deleting a record never takes a file that is not its own notes file.
+    void deleteLeavesOtherFilesAlone_data()
+    {
+        QTest::addColumn<QString>("notesName");
+        QTest::addColumn<QString>("otherNotesName");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("notes shared with another record")
+            << u"5555"_s << u"5555"_s << u"Datos/5555000000000000.txt"_s;
+        QTest::newRow("name outside the data folder")
+            << u"../victim0000000"_s << u"6666"_s << u"victim0000000.txt"_s;
+    }
+    void deleteLeavesOtherFilesAlone()
+    {
+        QFETCH(QString, notesName);
+        QFETCH(QString, otherNotesName);
+        QFETCH(QString, file);
+        startWith({ CavetoFixture::wineLine(
+                        u"Uno"_s, u"2001"_s, u"Toro"_s, { { Field::EFichero, notesName } }),
+            CavetoFixture::wineLine(
+                u"Dos"_s, u"2002"_s, u"Toro"_s, { { Field::EFichero, otherNotesName } }) });
+        CavetoFixture::writeFile(f->dir.filePath(file), "keep");
+        QTest::mouseClick(w->BMenuBaja, Qt::LeftButton);
+        f->pickRow(1);
+        QCOMPARE(w->NombreVino->text(), u"Uno"_s);
+        f->script->clickNext(u"TFormBaja"_s, u"BBajaSi"_s);
+        QTest::mouseClick(w->BBaja, Qt::LeftButton);
+        QCOMPARE(f->fileLines().size(), 1);
+        QCOMPARE(CavetoFixture::readFile(f->dir.filePath(file)), QByteArray("keep"));
+    }
+
+    // A record shows its tasting summary, its photo LED (green for a photo
+    // found, red for one missing) and a warning colour for no bottles.
+    void shownRecord_data()
+    {
+        QTest::addColumn<QStringList>("summary"); // taster, sight, smell, taste, overall
+        QTest::addColumn<QString>("bottles");
+        QTest::addColumn<QString>("photo");
+        QTest::addColumn<QColor>("led");
+        QTest::addColumn<bool>("warning");
+        QTest::newRow("tasted, with its photo")
+            << QStringList { u"Pilar"_s, u"Muy Bueno"_s, QString(), QString(), u"Regular"_s }
+            << u"000"_s << u"present"_s << QColor(0, 255, 0) << true;
+        QTest::newRow("photo missing") << QStringList(5) << u"6"_s << u"/nonexistent/botella.jpg"_s
+                                       << QColor(255, 0, 0) << false;
+        QTest::newRow("nothing") << QStringList(5) << QString() << QString() << QColor() << true;
+    }
+    void shownRecord()
+    {
+        QFETCH(QStringList, summary);
+        QFETCH(QString, bottles);
+        QFETCH(QString, photo);
+        QFETCH(QColor, led);
+        QFETCH(bool, warning);
+        QTemporaryFile present;
+        QVERIFY(present.open());
+        if (photo == u"present"_s)
+            photo = present.fileName();
+        startWith({ CavetoFixture::wineLine(u"Catado"_s, u"2010"_s, u"Jumilla"_s,
+            { { Field::Catador, summary[0] }, { Field::CaliVista, summary[1] },
+                { Field::CaliOlfato, summary[2] }, { Field::CaliGusto, summary[3] },
+                { Field::CaliConjunto, summary[4] }, { Field::NumBotellas, bottles },
+                { Field::Imagen, photo } }) });
+        QTest::mouseClick(w->BMenuCons, Qt::LeftButton);
+        f->pickRow(0);
+        const QStringList panels = { w->PSCatador->text(), w->PVistaCali->text(),
+            w->POlfatoCali->text(), w->PGustoCali->text(), w->PCaliFinal->text() };
+        QCOMPARE(panels, summary);
+        QCOMPARE(w->Led->Value(), led.isValid());
+        if (led.isValid())
+            QCOMPARE(w->Led->TrueColor(), led);
+        QCOMPARE(caveto::fieldColor(w->NumBotellas),
+            warning ? caveto::colors::CampoAviso : caveto::colors::CampoNormal);
+    }
+
+    // Leaving a list field trims it and marks a value its list lacks
+    // ("Nueva" for an appellation, "Nuevo" for the others), whatever its case.
+    void newValueMarks_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<QString>("markText");
+        QTest::newRow("known appellation")
+            << u"DenoOrigen"_s << u"  rioja "_s << u"rioja"_s << u"BLabelDeno"_s << QString();
+        QTest::newRow("new appellation")
+            << u"DenoOrigen"_s << u"Ribeiro"_s << u"Ribeiro"_s << u"BLabelDeno"_s << u"Nueva"_s;
+        QTest::newRow("new wine") << u"Vino"_s << u"Blanco"_s << u"Blanco"_s << u"BLabelVino"_s
+                                  << u"Nuevo"_s;
+        QTest::newRow("known type")
+            << u"TipoVino"_s << u"crianza"_s << u"crianza"_s << u"BLabelTipoVino"_s << QString();
+        QTest::newRow("new shelf")
+            << u"Estante"_s << u"Z-9"_s << u"Z-9"_s << u"BLabelEstante"_s << u"Nuevo"_s;
+    }
+    void newValueMarks()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, mark);
+        QFETCH(QString, markText);
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        auto *combo = w->findChild<QComboBox *>(field);
+        typeInto(combo, typed);
+        moveFocus(w->NombreVino);
+        QCOMPARE(combo->currentText(), shown);
+        QCOMPARE(w->findChild<TBlinkLabel *>(mark)->text(), markText);
+        // Emptied, the field carries no mark.
+        CavetoFixture::retype(combo, QString());
+        moveFocus(w->NombreVino);
+        QCOMPARE(w->findChild<TBlinkLabel *>(mark)->text(), QString());
+    }
+
+    void leavingAGrapeChecksTheAppellationAgain()
+    {
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        typeInto(w->DenoOrigen, u"Ribeiro"_s);
+        moveFocus(w->TipoUva1);
+        w->BLabelDeno->clear();
+        moveFocus(w->Porcen1);
+        QCOMPARE(w->BLabelDeno->text(), u"Nueva"_s);
+    }
+
+    // A save that fails (a full disk) reports the file, leaves it and the
+    // window as they were, and the command can be run again.
+    void failedSave_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("add") << u"BMenuAlta"_s;
+        QTest::newRow("modify") << u"BMenuModi"_s;
+        QTest::newRow("delete") << u"BMenuBaja"_s;
+    }
+    void failedSave()
+    {
+        QFETCH(QString, mode);
+        const QByteArray before = f->fileBytes();
+        QTest::mouseClick(w->findChild<QToolButton *>(mode), Qt::LeftButton);
+        QPushButton *command = w->BAlta;
+        if (mode == u"BMenuAlta"_s) {
+            typeInto(w->NombreVino, u"No cabe"_s);
+            typeInto(w->Cosecha, u"2020"_s);
+            typeInto(w->DenoOrigen, u"Rioja"_s);
+        } else {
+            f->pickRow(0);
+            if (mode == u"BMenuModi"_s) {
+                CavetoFixture::retype(w->Precio, u"45,00"_s);
+                command = w->BModifica;
+            } else {
+                f->script->clickNext(u"TFormBaja"_s, u"BBajaSi"_s);
+                command = w->BBaja;
+            }
+        }
+        {
+            FileSizeLimit full(512);
+            QTest::mouseClick(command, Qt::LeftButton);
+        }
+        const auto shown = f->messages();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
-        QVERIFY(QFileInfo(f.dataFile()).isDir());
+        QCOMPARE(shown[0].title, u"Caveto Error."_s);
+        QVERIFY(shown[0].text.contains(u"Caveto20.Datos"_s));
+        QCOMPARE(f->fileBytes(), before);
+        // No temporary file is left beside the book and its lock.
+        QCOMPARE(QDir(f->dir.filePath(u"Datos"_s)).entryList(QDir::Files),
+            (QStringList { u"Caveto.lock"_s, u"Caveto20.Datos"_s }));
+        QCOMPARE(w->StatusBar1->panelText(4), u"Registros ..  4"_s);
+        QCOMPARE(w->Csalida->count(), 4);
+
+        // The same command again, with room on the disk.
+        if (mode == u"BMenuBaja"_s) {
+            f->script->clickNext(u"TFormBaja"_s, u"BBajaSi"_s);
+            f->pickRow(0);
+        }
+        QTest::mouseClick(command, Qt::LeftButton);
+        QVERIFY(f->fileBytes() != before);
     }
 };
 

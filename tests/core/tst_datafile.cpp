@@ -1,6 +1,5 @@
 #include "cellar/DataFile.h"
 #include "cellar/RecordLine.h"
-#include "support/FileSizeLimit.h"
 
 #include <QtTest>
 
@@ -158,61 +157,6 @@ private slots:
         QVERIFY(!readRecordFile(QStringLiteral("/nonexistent/Caveto20.Datos"), &lines, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(lines, QStringList { QStringLiteral("kept") });
-    }
-
-    void failingSaveLeavesTheOldFile()
-    {
-        if (geteuid() == 0)
-            QSKIP("permissions do not bind the superuser");
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Caveto20.Datos"));
-        QString error;
-        const QStringList old { recordLine(
-            QStringLiteral("Antiguo"), QStringLiteral("1990"), QStringLiteral("Rioja")) };
-        QVERIFY(writeRecordFile(path, old, &error));
-        const QByteArray before = readAll(path);
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const bool ok = writeRecordFile(path, { QStringLiteral("nuevo") }, &error);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!ok);
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(readAll(path), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-            QStringList { QStringLiteral("Caveto20.Datos") });
-    }
-
-    void fullDiskLeavesTheOldFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Caveto20.Datos"));
-        QString error;
-        const QStringList old { recordLine(
-            QStringLiteral("Antiguo"), QStringLiteral("1990"), QStringLiteral("Rioja")) };
-        QVERIFY(writeRecordFile(path, old, &error));
-        const QByteArray before = readAll(path);
-        QStringList many;
-        for (int i = 0; i < 50; ++i)
-            many << recordLine(
-                QStringLiteral("Vino %1").arg(i), QStringLiteral("2000"), QStringLiteral("Toro"));
-        bool ok;
-        {
-            // Room for a few hundred bytes: the write stops half-way.
-            FileSizeLimit full(before.size() / 2);
-            ok = writeRecordFile(path, many, &error);
-        }
-        QVERIFY(!ok);
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(readAll(path), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-            QStringList { QStringLiteral("Caveto20.Datos") });
-    }
-
-    void saveIntoAMissingFolderFails()
-    {
-        QString error;
-        QVERIFY(
-            !writeRecordFile(QStringLiteral("/nonexistent-folder/x/Caveto20.Datos"), {}, &error));
-        QVERIFY(!error.isEmpty());
     }
 };
 

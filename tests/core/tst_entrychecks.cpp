@@ -39,6 +39,7 @@ class TestEntryChecks : public QObject
     Q_OBJECT
 
 private slots:
+    // The keys typed, one after another, and the field's text after them.
     void keyFilter_data()
     {
         QTest::addColumn<bool>("isFloat");
@@ -46,45 +47,29 @@ private slots:
         QTest::addColumn<bool>("negative");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-
-        QTest::newRow("integer digits") << false << true << true << "2024"
-                                        << "2024";
-        QTest::newRow("integer refuses separators") << false << true << true << "1,2.3"
-                                                    << "123";
-        QTest::newRow("integer refuses letters") << false << true << true << "1a2"
-                                                 << "12";
-        QTest::newRow("integer escape clears") << false << true << true
-                                               << "12\x1b"
-                                                  "3"
-                                               << "3";
-        QTest::newRow("integer backspace") << false << true << true << "12\b"
-                                           << "1";
-        QTest::newRow("integer refuses tab") << false << true << true << "1\t2"
-                                             << "12";
-        QTest::newRow("minus refused on empty") << false << true << true << "-5"
-                                                << "5";
-        QTest::newRow("minus after one char") << false << true << true << "5-"
-                                              << "5-";
-        QTest::newRow("minus after two chars") << false << true << true << "55-"
-                                               << "55";
-        QTest::newRow("minus refused without Negative") << false << true << false << "5-"
-                                                        << "5";
-        QTest::newRow("decimal one comma") << true << true << true << "12,5,"
-                                           << "12,5";
-        QTest::newRow("decimal point after comma") << true << true << true << "12,5."
-                                                   << "12,5";
-        QTest::newRow("spanish point becomes comma") << true << true << true << "."
-                                                     << ",";
-        QTest::newRow("spanish point in a price") << true << true << true << "9.75"
-                                                  << "9,75";
-        QTest::newRow("english comma becomes point") << true << false << true << "9,75"
-                                                     << "9.75";
-        QTest::newRow("english one separator") << true << false << true << "1.2,3"
-                                               << "1.23";
-        QTest::newRow("decimal escape clears") << true << true << true << "12,5\x1b"
-                                               << "";
-        QTest::newRow("decimal refuses letters") << true << true << true << "1e5"
-                                                 << "15";
+        auto row = [](const char *tag, bool isFloat, bool spanish, bool negative, const char *keys,
+                       const char *expected) {
+            QTest::newRow(tag) << isFloat << spanish << negative << QString::fromLatin1(keys)
+                               << QString::fromLatin1(expected);
+        };
+        row("integer digits", false, true, true, "2024", "2024");
+        row("integer refuses separators", false, true, true, "1,2.3", "123");
+        row("integer refuses letters", false, true, true, "1a2", "12");
+        row("integer escape clears", false, true, true, "12\0333", "3"); // 033 is Escape
+        row("integer backspace", false, true, true, "12\b", "1");
+        row("integer refuses tab", false, true, true, "1\t2", "12");
+        row("minus refused on empty", false, true, true, "-5", "5");
+        row("minus after one char", false, true, true, "5-", "5-");
+        row("minus after two chars", false, true, true, "55-", "55");
+        row("minus refused without Negative", false, true, false, "5-", "5");
+        row("decimal one comma", true, true, true, "12,5,", "12,5");
+        row("decimal point after comma", true, true, true, "12,5.", "12,5");
+        row("spanish point becomes comma", true, true, true, ".", ",");
+        row("spanish point in a price", true, true, true, "9.75", "9,75");
+        row("english comma becomes point", true, false, true, "9,75", "9.75");
+        row("english one separator", true, false, true, "1.2,3", "1.23");
+        row("decimal escape clears", true, true, true, "12,5\x1b", "");
+        row("decimal refuses letters", true, true, true, "1e5", "15");
     }
 
     void keyFilter()
@@ -107,107 +92,44 @@ private slots:
         QVERIFY(filterNumericKey(QChar(kReturn), u"12", spanish(false)).accepted());
     }
 
+    // Day|month|year as typed, then the part refused (if any) and the three
+    // fields after the check.
     void dateCheck_data()
     {
-        QTest::addColumn<QString>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("outDay");
-        QTest::addColumn<QString>("outMonth");
-        QTest::addColumn<QString>("outYear");
-
-        QTest::newRow("one digit day") << "5"
-                                       << ""
-                                       << "" << int(DateCheck::None) << "05"
-                                       << ""
-                                       << "";
-        QTest::newRow("day 32") << "32"
-                                << ""
-                                << "" << int(DateCheck::Day) << ""
-                                << ""
-                                << "";
-        QTest::newRow("day 40 hides a bad month") << "40"
-                                                  << "13"
-                                                  << "99" << int(DateCheck::Day) << ""
-                                                  << "13"
-                                                  << "99";
-        QTest::newRow("month 13") << "12"
-                                  << "13"
-                                  << "2020" << int(DateCheck::Month) << "12"
-                                  << ""
-                                  << "2020";
-        QTest::newRow("31 in november") << "31"
-                                        << "11"
-                                        << "" << int(DateCheck::None) << "30"
-                                        << "11"
-                                        << "";
-        QTest::newRow("31 in april") << "31"
-                                     << "4"
-                                     << "" << int(DateCheck::None) << "30"
-                                     << "04"
-                                     << "";
-        QTest::newRow("30 in february") << "30"
-                                        << "02"
-                                        << "2024" << int(DateCheck::None) << "28"
-                                        << "02"
-                                        << "2024";
-        QTest::newRow("29 february of a leap year") << "29"
-                                                    << "2"
-                                                    << "2024" << int(DateCheck::None) << "28"
-                                                    << "02"
-                                                    << "2024";
-        QTest::newRow("31 in january stays") << "31"
-                                             << "01"
-                                             << "" << int(DateCheck::None) << "31"
-                                             << "01"
-                                             << "";
-        QTest::newRow("00 passes") << "00"
-                                   << "00"
-                                   << "" << int(DateCheck::None) << "00"
-                                   << "00"
-                                   << "";
-        QTest::newRow("year 99") << ""
-                                 << ""
-                                 << "99" << int(DateCheck::Year) << ""
-                                 << ""
-                                 << "";
-        QTest::newRow("year 1800") << ""
-                                   << ""
-                                   << "1800" << int(DateCheck::None) << ""
-                                   << ""
-                                   << "1800";
-        QTest::newRow("year 2999") << ""
-                                   << ""
-                                   << "2999" << int(DateCheck::None) << ""
-                                   << ""
-                                   << "2999";
-        QTest::newRow("all blank") << ""
-                                   << ""
-                                   << "" << int(DateCheck::None) << ""
-                                   << ""
-                                   << "";
-        QTest::newRow("blank day, month alone") << ""
-                                                << "2"
-                                                << "" << int(DateCheck::None) << ""
-                                                << "02"
-                                                << "";
+        QTest::addColumn<QString>("checked");
+        auto row
+            = [](const char *tag, const char *typed, DateCheck::Error error, const char *checked) {
+                  QTest::newRow(tag)
+                      << QString::fromLatin1(typed) << int(error) << QString::fromLatin1(checked);
+              };
+        row("one digit day", "5||", DateCheck::None, "05||");
+        row("day 32", "32||", DateCheck::Day, "||");
+        row("day 40 hides a bad month", "40|13|99", DateCheck::Day, "|13|99");
+        row("month 13", "12|13|2020", DateCheck::Month, "12||2020");
+        row("31 in november", "31|11|", DateCheck::None, "30|11|");
+        row("31 in april", "31|4|", DateCheck::None, "30|04|");
+        row("30 in february", "30|02|2024", DateCheck::None, "28|02|2024");
+        row("29 february of a leap year", "29|2|2024", DateCheck::None, "28|02|2024");
+        row("31 in january stays", "31|01|", DateCheck::None, "31|01|");
+        row("00 passes", "00|00|", DateCheck::None, "00|00|");
+        row("year 99", "||99", DateCheck::Year, "||");
+        row("year 1800", "||1800", DateCheck::None, "||1800");
+        row("year 2999", "||2999", DateCheck::None, "||2999");
+        row("all blank", "||", DateCheck::None, "||");
+        row("blank day, month alone", "|2|", DateCheck::None, "|02|");
     }
 
     void dateCheck()
     {
-        QFETCH(QString, day);
-        QFETCH(QString, month);
-        QFETCH(QString, year);
+        QFETCH(QString, typed);
         QFETCH(int, error);
-        QFETCH(QString, outDay);
-        QFETCH(QString, outMonth);
-        QFETCH(QString, outYear);
-        const DateCheck r = checkDate(day, month, year);
+        QFETCH(QString, checked);
+        const QStringList parts = typed.split(u'|');
+        const DateCheck r = checkDate(parts[0], parts[1], parts[2]);
         QCOMPARE(int(r.error), error);
-        QCOMPARE(r.day, outDay);
-        QCOMPARE(r.month, outMonth);
-        QCOMPARE(r.year, outYear);
+        QCOMPARE(QStringList({ r.day, r.month, r.year }).join(u'|'), checked);
     }
 
     void timeParts()

@@ -1,14 +1,15 @@
 // The cellar book in a real X session with a window manager, driven by the
 // X server's own pointer and keyboard (xdotool): the flows where a message
-// or a question opens in the middle of a click, the focus after it, and the
-// window titles as the window manager shows them.
+// or a question opens in the middle of a click. What only a desktop shows is
+// checked here: the window titles as the window manager gives them, that a
+// press the modal window interrupted stays dropped when the real release
+// follows, and where the next real key lands once the window manager has
+// handed the activation back. The message texts, the record file and the
+// other controls and keys of the same flows are checked offscreen, in
+// tst_interruptions.
 
 #include "support/CavetoFixture.h"
 #include "support/RealDialogs.h"
-
-#include "controls/Numedit.h"
-#include "platform/Colors.h"
-#include "platform/FormStyle.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -18,13 +19,14 @@
 #include <QToolButton>
 
 using caveto::Field;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 QString xdotool(const QStringList &args)
 {
     QProcess p;
-    p.start(QStringLiteral("xdotool"), args);
+    p.start(u"xdotool"_s, args);
     p.waitForFinished(10000);
     QString out = QString::fromUtf8(p.readAllStandardOutput());
     if (out.endsWith(QLatin1Char('\n')))
@@ -38,9 +40,8 @@ void xclick(QWidget *widget, QPoint pos)
     const QPoint global = widget->mapToGlobal(pos);
     // No --sync: it waits for a motion that never comes when the pointer is
     // already there.
-    xdotool({ QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
-        QStringLiteral("sleep"), QStringLiteral("0.05"), QStringLiteral("click"),
-        QStringLiteral("1") });
+    xdotool({ u"mousemove"_s, QString::number(global.x()), QString::number(global.y()), u"sleep"_s,
+        u"0.05"_s, u"click"_s, u"1"_s });
 }
 
 void xclick(QWidget *widget)
@@ -55,40 +56,24 @@ void xclickArrow(QWidget *combo)
 
 void xtype(const QString &text)
 {
-    xdotool({ QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text });
+    xdotool({ u"type"_s, u"--delay"_s, u"30"_s, text });
 }
 
 void xkey(const QString &keys)
 {
-    xdotool({ QStringLiteral("key"), keys });
+    xdotool({ u"key"_s, keys });
 }
 
 // The title the window manager shows.
 QString xtitle(QWidget *window)
 {
-    return xdotool({ QStringLiteral("getwindowname"), QString::number(window->winId()) });
+    return xdotool({ u"getwindowname"_s, QString::number(window->winId()) });
 }
 
 // Lets the X server's events reach the program.
 void settle(int ms = 150)
 {
     QTest::qWait(ms);
-}
-
-QString record(const QString &name, const QString &year, const QString &bottles)
-{
-    caveto::CellarRecord r;
-    r[Field::NombreVino] = name;
-    r[Field::Cosecha] = year;
-    r[Field::DenoOrigen] = QStringLiteral("Ribera del Duero");
-    r[Field::Vino] = QStringLiteral("Tinto");
-    r[Field::TipoVino] = QStringLiteral("Crianza");
-    r[Field::Estante] = QStringLiteral("A-1");
-    r[Field::Precio] = QStringLiteral("12,50");
-    r[Field::NumBotellas] = bottles;
-    r[Field::EFichero] = QStringLiteral("5122026101010100");
-    r.pad();
-    return r.buildLine();
 }
 
 // Waits for a modal window to be on screen and active, notes its title as
@@ -123,9 +108,12 @@ private slots:
     void init()
     {
         f = std::make_unique<CavetoFixture>();
-        f->writeDataFile({ record(QStringLiteral("Pago de Carraovejas"), QStringLiteral("2015"),
-                               QStringLiteral("0")),
-            record(QStringLiteral("Pesquera"), QStringLiteral("2016"), QStringLiteral("6")) });
+        auto wine = [](const QString &name, const QString &year, const QString &bottles) {
+            return CavetoFixture::wineLine(name, year, u"Ribera del Duero"_s,
+                { { Field::Precio, u"12,50"_s }, { Field::NumBotellas, bottles } });
+        };
+        f->writeDataFile({ wine(u"Pago de Carraovejas"_s, u"2015"_s, u"0"_s),
+            wine(u"Pesquera"_s, u"2016"_s, u"6"_s) });
         f->start();
         f->script.reset();
         w = f->window.get();
@@ -141,142 +129,91 @@ private slots:
         f.reset();
     }
 
-    void mainWindowTitleIsTheProgramsOwn() { QCOMPARE(xtitle(w), QStringLiteral(" Caveto 2.5 ")); }
+    void mainWindowTitleIsTheProgramsOwn() { QCOMPARE(xtitle(w), u" Caveto 2.5 "_s); }
 
     // Day 32, then a click on the arrow of "Estante": the message once, under
     // its own title; the list stays closed and the next key goes to the day.
     void refusedDayStopsTheClickOnAList()
     {
         xclick(w->BMenuAlta);
-        QTRY_COMPARE(w->ModoActual, QStringLiteral("ALTA"));
+        QTRY_VERIFY(w->NombreVino->hasFocus());
         xclick(w->FCompraDD);
-        xtype(QStringLiteral("32"));
-        QTRY_COMPARE(w->FCompraDD->text(), QStringLiteral("32"));
+        xtype(u"32"_s);
+        QTRY_COMPARE(w->FCompraDD->text(), u"32"_s);
 
         QStringList titles;
         ModalRobot robot;
-        robot.then(onScreen(&titles, [](QWidget *) { xkey(QStringLiteral("Return")); }));
+        robot.then(onScreen(&titles, [](QWidget *) { xkey(u"Return"_s); }));
         xclickArrow(w->Estante);
         QTRY_COMPARE(robot.seen.size(), 1);
         QTRY_VERIFY(!QApplication::activeModalWidget());
         settle();
-        QCOMPARE(titles, QStringList { QStringLiteral("Caveto Error") });
-        QCOMPARE(robot.seen[0].text, QStringLiteral("Campo ( Dia de Compra ) Erroneo"));
+        QCOMPARE(titles, QStringList { u"Caveto Error"_s });
         QVERIFY(!w->Estante->view()->isVisible());
-        xtype(QStringLiteral("5"));
-        QTRY_COMPARE(w->FCompraDD->text(), QStringLiteral("5"));
+        xtype(u"5"_s);
+        QTRY_COMPARE(w->FCompraDD->text(), u"5"_s);
         QVERIFY(w->FCompraDD->hasFocus());
 
         // The same for a button: it is not left drawn pressed, nothing opens.
         xclick(w->FCompraDD);
-        xkey(QStringLiteral("BackSpace"));
-        xtype(QStringLiteral("32"));
-        robot.then(onScreen(&titles, [](QWidget *) { xkey(QStringLiteral("Return")); }));
+        xkey(u"BackSpace"_s);
+        xtype(u"32"_s);
+        robot.then(onScreen(&titles, [](QWidget *) { xkey(u"Return"_s); }));
         xclick(w->BDatos);
         QTRY_COMPARE(robot.seen.size(), 2);
         QTRY_VERIFY(!QApplication::activeModalWidget());
         settle(300);
         QVERIFY(!w->BDatos->isDown());
-        QCOMPARE(robot.seen.size(), 2);
         QVERIFY(robot.unexpected.isEmpty());
     }
 
-    // In "MODI", an edited price and a click on the record list's arrow: the
-    // question under its own title; "Cancelar" keeps the edit, the list
-    // stays closed and the next key goes into the wine's name.
-    void saveQuestionStopsTheClickOnTheRecordList()
-    {
-        xclick(w->BMenuModi);
-        QTRY_COMPARE(w->ModoActual, QStringLiteral("MODI"));
-        QTRY_VERIFY(w->Csalida->hasFocus());
-        xkey(QStringLiteral("Down"));
-        QTRY_COMPARE(w->NombreVino->text(), QStringLiteral("Pago de Carraovejas"));
-        xclick(w->Precio);
-        xkey(QStringLiteral("End"));
-        xtype(QStringLiteral("9"));
-        QTRY_COMPARE(w->Precio->text(), QStringLiteral("12,509"));
-
-        QStringList titles;
-        ModalRobot robot;
-        robot.then(onScreen(&titles, [](QWidget *modal) {
-            xclick(modal->findChild<QPushButton *>(QStringLiteral("BCancelar")));
-        }));
-        xclickArrow(w->Csalida);
-        QTRY_COMPARE(robot.seen.size(), 1);
-        QTRY_VERIFY(!QApplication::activeModalWidget());
-        settle();
-        QCOMPARE(titles, QStringList { QStringLiteral(" Caveto   AVISO.") });
-        QVERIFY(!w->Csalida->view()->isVisible());
-        QTRY_VERIFY(w->NombreVino->hasFocus());
-        xkey(QStringLiteral("End"));
-        xtype(QStringLiteral("v"));
-        QTRY_COMPARE(w->NombreVino->text(), QStringLiteral("Pago de Carraovejasv"));
-        QCOMPARE(w->Csalida->currentIndex(), 0);
-        QCOMPARE(w->Precio->text(), QStringLiteral("12,509"));
-        QCOMPARE(f->fileBytes(), before);
-    }
-
-    // Enter in the delete confirmation, which opens on "&Cancelar", keeps the
-    // wine; "&Aceptar" deletes it and leaves no record shown.
+    // Enter in the delete confirmation, which opens on "&Cancelar" once the
+    // window manager has activated it, keeps the wine; "&Aceptar" deletes it.
     void deleteConfirmation()
     {
         xclick(w->BMenuBaja);
         QTRY_VERIFY(w->Csalida->hasFocus());
-        xkey(QStringLiteral("Down"));
-        QTRY_COMPARE(w->NombreVino->text(), QStringLiteral("Pago de Carraovejas"));
-        QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoAviso);
+        xkey(u"Down"_s);
+        QTRY_COMPARE(w->NombreVino->text(), u"Pago de Carraovejas"_s);
 
         QStringList titles;
         ModalRobot robot;
-        robot.then(onScreen(&titles, [](QWidget *) { xkey(QStringLiteral("Return")); }));
+        robot.then(onScreen(&titles, [](QWidget *) { xkey(u"Return"_s); }));
         xclick(w->BBaja);
         QTRY_COMPARE(robot.seen.size(), 1);
         QTRY_VERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(titles, QStringList { QStringLiteral(" Caveto  Baja.") });
+        QCOMPARE(titles, QStringList { u" Caveto  Baja."_s });
         QCOMPARE(f->fileBytes(), before);
 
-        robot.then(onScreen(&titles, [](QWidget *modal) {
-            xclick(modal->findChild<QPushButton *>(QStringLiteral("BBajaSi")));
-        }));
+        robot.then(onScreen(&titles,
+            [](QWidget *modal) { xclick(modal->findChild<QPushButton *>(u"BBajaSi"_s)); }));
         xclick(w->BBaja);
         QTRY_COMPARE(f->fileLines().size(), 1);
-        QTRY_VERIFY(!w->BBaja->isEnabled());
-        for (QPushButton *b : { w->BDatos, w->BEditor, w->BImagen })
-            QVERIFY(!b->isEnabled());
-        QCOMPARE(caveto::fieldColor(w->NumBotellas), caveto::colors::CampoNormal);
     }
 
     // Closing the window by the window manager while the day field holds a
-    // refused day, and answering "Si": the day check, then nothing stored and
-    // the window still open.
+    // refused day, and answering "Si": the day check, the window still open
+    // and the focus back in the day.
     void closingWithARefusedDay()
     {
         xclick(w->BMenuAlta);
-        QTRY_COMPARE(w->ModoActual, QStringLiteral("ALTA"));
-        xclick(w->NombreVino);
-        xtype(QStringLiteral("Tondonia"));
-        xclick(w->Cosecha);
-        xtype(QStringLiteral("2004"));
-        xclick(w->DenoOrigen);
-        xtype(QStringLiteral("Rioja"));
+        QTRY_VERIFY(w->NombreVino->hasFocus());
+        xtype(u"Tondonia"_s);
         xclick(w->FCompraDD);
-        xtype(QStringLiteral("45"));
-        QTRY_COMPARE(w->FCompraDD->text(), QStringLiteral("45"));
+        xtype(u"45"_s);
+        QTRY_COMPARE(w->FCompraDD->text(), u"45"_s);
 
         QStringList titles;
         ModalRobot robot;
-        robot.then(onScreen(&titles, [](QWidget *modal) {
-            xclick(modal->findChild<QPushButton *>(QStringLiteral("BSi")));
-        }));
-        robot.then(onScreen(&titles, [](QWidget *) { xkey(QStringLiteral("Return")); }));
-        xkey(QStringLiteral("alt+F4"));
+        robot.then(onScreen(
+            &titles, [](QWidget *modal) { xclick(modal->findChild<QPushButton *>(u"BSi"_s)); }));
+        robot.then(onScreen(&titles, [](QWidget *) { xkey(u"Return"_s); }));
+        xkey(u"alt+F4"_s);
         QTRY_COMPARE(robot.seen.size(), 2);
         QTRY_VERIFY(!QApplication::activeModalWidget());
         settle();
-        QCOMPARE(titles,
-            (QStringList { QStringLiteral(" Caveto   AVISO."), QStringLiteral("Caveto Error") }));
+        QCOMPARE(titles, (QStringList { u" Caveto   AVISO."_s, u"Caveto Error"_s }));
         QVERIFY(w->isVisible());
-        QCOMPARE(f->fileBytes(), before);
         QCOMPARE(w->FCompraDD->text(), QString());
         QTRY_VERIFY(w->FCompraDD->hasFocus());
     }

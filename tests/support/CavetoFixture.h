@@ -6,16 +6,49 @@
 #include "cellar/Cavetopas.h"
 #include "cellar/DataFile.h"
 #include "cellar/RecordLine.h"
+#include "controls/Numedit.h"
 #include "platform/MessageBox.h"
 #include "support/FileSizeLimit.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
+
+// Moves the focus to another control as the Tab key does; that runs the
+// exit rule of the field being left.
+inline void moveFocus(QWidget *to)
+{
+    to->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+}
+
+// Types text key by key, accented letters too (the test library's own
+// typing knows only ASCII).
+inline void typeText(QWidget *field, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+            QTest::keyClick(field, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// Types text into a control that first takes the focus.
+inline void typeInto(QWidget *field, const QString &text)
+{
+    moveFocus(field);
+    typeText(field, text);
+}
 
 struct CavetoFixture
 {
@@ -84,34 +117,98 @@ struct CavetoFixture
     {
         script->clickNext(QStringLiteral("TFormAvisoProg"), QString::fromLatin1(button));
     }
-};
 
-// Moves the focus to another control as the Tab key does; that runs the
-// exit rule of the field being left.
-inline void moveFocus(QWidget *to)
-{
-    to->setFocus(Qt::TabFocusReason);
-    QCoreApplication::processEvents();
-}
-
-// Types text key by key, accented letters too (the test library's own
-// typing knows only ASCII).
-inline void typeText(QWidget *field, const QString &text)
-{
-    for (QChar c : text) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
-            QTest::keyClick(field, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    // The messages shown since the last call, each as "title | text".
+    QStringList messageLines()
+    {
+        QStringList lines;
+        for (const caveto::ShownMessage &m : script->takeMessages())
+            lines << m.title + QStringLiteral(" | ") + m.text;
+        return lines;
     }
-}
 
-// Types text into a control that first takes the focus.
-inline void typeInto(QWidget *field, const QString &text)
-{
-    moveFocus(field);
-    typeText(field, text);
-}
+    bool saveQuestionAsked() const
+    {
+        return script->opened.contains(QStringLiteral("TFormAvisoProg"));
+    }
+
+    // Starts the program again on a record file of these lines.
+    void restart(const QStringList &lines)
+    {
+        window.reset();
+        writeDataFile(lines);
+        start();
+    }
+
+    // Selects a row of the record list with the keyboard, one step at a
+    // time, as the user does.
+    void pickRow(int row)
+    {
+        QComboBox *list = window->Csalida;
+        moveFocus(list);
+        while (list->currentIndex() < row)
+            QTest::keyClick(list, Qt::Key_Down);
+        while (list->currentIndex() > row)
+            QTest::keyClick(list, Qt::Key_Up);
+    }
+
+    // Types the three required fields of a wine and clicks "Alta".
+    void addWine(const QString &name, const QString &year, const QString &deno)
+    {
+        typeInto(window->NombreVino, name);
+        typeInto(window->Cosecha, year);
+        typeInto(window->DenoOrigen, deno);
+        QTest::mouseClick(window->BAlta, Qt::LeftButton);
+    }
+
+    // Writes a file (a notes file, a photo) as another program would.
+    static void writeFile(const QString &path, const QByteArray &bytes = {})
+    {
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+        file.write(bytes);
+    }
+
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Replaces a field's text with the keyboard: its characters erased one
+    // by one, then the new text typed. The field's exit rule runs only when
+    // the focus moves on.
+    static void retype(QWidget *field, const QString &text)
+    {
+        auto *combo = qobject_cast<QComboBox *>(field);
+        QWidget *edit = combo && combo->lineEdit() ? combo->lineEdit() : field;
+        moveFocus(field);
+        auto *line = qobject_cast<QLineEdit *>(edit);
+        QTest::keyClick(edit, Qt::Key_End);
+        for (qsizetype n = line ? line->text().size() : 0; n > 0; --n)
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        typeText(edit, text);
+    }
+
+    // The line of a wine, as the program writes it: the three required
+    // fields, then the given ones; wine, type and shelf are "Tinto",
+    // "Crianza" and "A-1" unless given.
+    static QString wineLine(const QString &name, const QString &year, const QString &deno,
+        std::initializer_list<std::pair<caveto::Field, QString>> more = {})
+    {
+        caveto::CellarRecord r;
+        r[caveto::Field::NombreVino] = name;
+        r[caveto::Field::Cosecha] = year;
+        r[caveto::Field::DenoOrigen] = deno;
+        r[caveto::Field::Vino] = QStringLiteral("Tinto");
+        r[caveto::Field::TipoVino] = QStringLiteral("Crianza");
+        r[caveto::Field::Estante] = QStringLiteral("A-1");
+        for (const auto &[field, value] : more)
+            r[field] = value;
+        r.pad();
+        return r.buildLine();
+    }
+};
 
 // The line the add command writes for a wine with only its three required
 // fields, column by column.
