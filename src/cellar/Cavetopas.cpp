@@ -938,12 +938,6 @@ void TFormCavetoPas::Diccionario1Click() { }
 void TFormCavetoPas::Uvas1Click() { }
 void TFormCavetoPas::Declogo1Click() { }
 void TFormCavetoPas::lexico1Click() { }
-void TFormCavetoPas::Vinos1Click()
-{
-    DenoMapa = -1;
-}
-void TFormCavetoPas::Cosechas1Click() { }
-void TFormCavetoPas::MapaDO1Click() { }
 void TFormCavetoPas::Maridaje1Click() { }
 void TFormCavetoPas::Informes1Click()
 {
