@@ -106,6 +106,7 @@ TFormCosechas::TFormCosechas(QWidget *parent)
     BOkDatos = makeButton(this, QStringLiteral("BOkDatos"), QStringLiteral("&Aceptar"),
         QRect(279, 280, 75, 25), QStringLiteral("BAceptar"));
     connect(BOkDatos, &QPushButton::clicked, this, &TFormCosechas::BOkDatosClick);
+    keepEnterOnFocusedButton(this);
     BOkDatos->setFocus();
 }
 

@@ -4,19 +4,24 @@
 #include "platform/FormStyle.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QTimer>
 
 namespace caveto::guides {
 
 namespace {
 
-// The lists drop down as list boxes of a fixed number of rows under the
-// field, not as menus as tall as the screen.
-class ListBoxPopupStyle : public QProxyStyle
+// The lists look like the platform's drop-down lists: a field in the
+// list's own colour with its arrow button, dropping down as a list box of a
+// fixed number of rows, not as a menu as tall as the screen.
+class DropDownListStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
@@ -27,9 +32,49 @@ public:
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+        QPainter *painter, const QWidget *widget) const override
+    {
+        if (control == CC_ComboBox) {
+            if (const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option)) {
+                QStyleOptionComboBox field = *combo;
+                field.editable = true;
+                QProxyStyle::drawComplexControl(control, &field, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+};
+
+// Clears the default button the dialog chooses for itself as it is shown;
+// a button still becomes the default while it has the focus.
+class NoDefaultButton : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto *dialog = static_cast<QDialog *>(watched);
+            QTimer::singleShot(0, dialog, [dialog] {
+                for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                    if (!button->hasFocus())
+                        button->setDefault(false);
+            });
+        }
+        return false;
+    }
 };
 
 } // namespace
+
+void keepEnterOnFocusedButton(QDialog *dialog)
+{
+    dialog->installEventFilter(new NoDefaultButton(dialog));
+}
 
 QLabel *makeTitle(QWidget *parent, const QString &caption, const QRect &geometry)
 {
@@ -66,7 +111,7 @@ QComboBox *makeChoiceList(QWidget *parent, const QString &name, const QStringLis
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
-    auto *style = new ListBoxPopupStyle;
+    auto *style = new DropDownListStyle;
     style->setParent(list);
     list->setStyle(style);
     list->setEditable(false);
@@ -86,6 +131,8 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
 {
     QPushButton *button = caveto::makeButton(parent, name, caption, icon);
     button->setCursor(Qt::PointingHandCursor);
+    // Enter presses the button that holds the focus, and no other.
+    button->setAutoDefault(true);
     button->setGeometry(geometry);
     return button;
 }

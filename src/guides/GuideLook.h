@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QDialog;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -29,6 +30,9 @@ QComboBox *makeChoiceList(QWidget *parent, const QString &name, const QStringLis
 // A button with the hand cursor.
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
     const QRect &geometry, const QString &icon = QString());
+// Enter presses the button that holds the focus and no other: a dialog
+// would otherwise make its first button answer Enter typed into a list.
+void keepEnterOnFocusedButton(QDialog *dialog);
 // Sets the colour of a panel's caption.
 void setTextColour(QLabel *panel, const QColor &colour);
 QColor textColour(const QLabel *panel);

@@ -94,6 +94,7 @@ TFormMapa::TFormMapa(TFormCavetoPas *main, QWidget *parent)
     connect(BVerDeno, &QPushButton::clicked, this, &TFormMapa::BVerDenoClick);
     connect(BOkDatos, &QPushButton::clicked, this, &TFormMapa::BOkDatosClick);
 
+    keepEnterOnFocusedButton(this);
     FormCreate();
 }
 

@@ -132,6 +132,7 @@ TFormVinos::TFormVinos(TFormCavetoPas *main, QWidget *parent)
     connect(BImprimir, &QPushButton::clicked, this, &TFormVinos::BImprimirClick);
     connect(BOkDatos, &QPushButton::clicked, this, &TFormVinos::BOkDatosClick);
 
+    keepEnterOnFocusedButton(this);
     FormCreate();
 }
 

@@ -141,9 +141,10 @@ private slots:
                 qPrintable(box->text()));
         }
 
-        chart.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chart));
-        QTest::mouseClick(chart.BOkDatos, Qt::LeftButton);
+        // The button is the one control Tab reaches; Enter presses it.
+        showAndActivate(&chart);
+        QCOMPARE(chart.focusWidget(), chart.BOkDatos);
+        QTest::keyClick(chart.BOkDatos, Qt::Key_Return);
         QVERIFY(!chart.isVisible());
         QCOMPARE(chart.result(), int(QDialog::Accepted));
     }
@@ -395,6 +396,17 @@ private slots:
         QVERIFY(!guide.ano0->isVisible());
         QVERIFY(!guide.RESUL->isVisible());
         QVERIFY(guide.BImprimir->isEnabled());
+
+        // Enter typed into a list presses no button; on a button, it
+        // presses that one.
+        PrintScript printer;
+        QTest::qWait(0);
+        QTest::keyClick(guide.DENO, Qt::Key_Return);
+        QCOMPARE(printer.dialogs, 0);
+        QVERIFY(guide.isVisible());
+        guide.BOkDatos->setFocus();
+        QTest::keyClick(guide.BOkDatos, Qt::Key_Return);
+        QVERIFY(!guide.isVisible());
     }
 
     void handOverOutOfRangeChoosesNothing()
