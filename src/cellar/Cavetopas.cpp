@@ -911,13 +911,6 @@ void TFormCavetoPas::afterTasting()
         Csalida->setFocus();
 }
 
-void TFormCavetoPas::Vinos1Click()
-{
-    DenoMapa = -1;
-}
-void TFormCavetoPas::Cosechas1Click() { }
-void TFormCavetoPas::MapaDO1Click() { }
-
 template <class Form> void TFormCavetoPas::openTasting(const QString &caption)
 {
     if (tastingRefused())
