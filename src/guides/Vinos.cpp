@@ -271,13 +271,7 @@ void TFormVinos::BImprimirClick()
     // The buffer takes the shown description afresh on every print.
     lines += Texto->toPlainText().split(QLatin1Char('\n'));
     EditorNotasImprimir->setLines(lines);
-    // The buffer does not wrap on screen, but on paper the long description
-    // lines wrap at the page's width instead of running off its edge.
-    const std::unique_ptr<QTextDocument> page(EditorNotasImprimir->document()->clone());
-    QTextOption option = page->defaultTextOption();
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    page->setDefaultTextOption(option);
-    caveto::printDocument(page.get(), QPageLayout::Portrait, this, QString());
+    caveto::printDocument(EditorNotasImprimir->document(), QPageLayout::Portrait, this, QString());
 }
 
 void TFormVinos::BOkDatosClick()

@@ -9,6 +9,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
+#include <QTextOption>
+
+#include <memory>
 
 namespace caveto {
 
@@ -76,7 +79,13 @@ bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation
             return false;
     }
 
-    document->print(&printer);
+    // A control that does not wrap on screen still wraps on paper: lines
+    // longer than the page wrap at its width instead of running off its edge.
+    const std::unique_ptr<QTextDocument> page(document->clone());
+    QTextOption option = page->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    page->setDefaultTextOption(option);
+    page->print(&printer);
     // Printing to a file the user cannot write is the one failure the
     // printer reports back.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()

@@ -17,7 +17,8 @@ class QWidget;
 
 namespace caveto {
 
-// Shows the print dialog and, when the user confirms, prints `document`.
+// Shows the print dialog and, when the user confirms, prints `document`,
+// its long lines wrapped at the page's width.
 // Returns false when the dialog was cancelled or the printer failed; a
 // failure is reported with a message box (title "Caveto Error.").
 bool printDocument(QTextDocument *document, QPageLayout::Orientation orientation, QWidget *parent,
