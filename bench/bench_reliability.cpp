@@ -88,7 +88,8 @@ static void BM_NotesNameCheck(benchmark::State &state)
 {
     QTemporaryDir dir;
     for (auto _ : state)
-        benchmark::DoNotOptimize(caveto::notesFileIn(dir.path(), QStringLiteral("5122026910340000")));
+        benchmark::DoNotOptimize(
+            caveto::notesFileIn(dir.path(), QStringLiteral("5122026910340000")));
 }
 BENCHMARK(BM_NotesNameCheck)->Unit(benchmark::kMicrosecond);
 
