@@ -84,7 +84,9 @@ const QHash<QString, Mapping> &knownHeaders()
         field(Field::NumBotellas,
             { "quantity", "qty", "bottles", "number of bottles", "botellas", "cantidad",
                 "número de botellas", "unidades" });
-        field(Field::Precio, { "price", "cost", "precio", "coste", "importe" });
+        field(Field::Precio,
+            { "price", "purchase price", "cost", "precio", "precio de compra", "coste",
+                "importe" });
         field(Field::Estante, { "location", "bin", "estante", "ubicación" });
         field(Field::Grados, { "alcohol", "abv", "alc", "% vol", "grados", "graduación" });
         field(
@@ -644,7 +646,7 @@ private:
                 || m_ownNames.contains(name);
         };
         QString &name = s.record[Field::EFichero];
-        if (m_plan.ownFormat) {
+        if (m_plan.ownFormat && m_table.header.contains(QStringLiteral("EFichero"))) {
             // The book's own export keeps its notes names, so that the notes
             // files left in the data folder belong to their wines again.
             const QString given = trimBlanks(name);

@@ -416,6 +416,11 @@ private slots:
         QCOMPARE(
             p.lines[1].mid(fieldColumn(Field::EFichero) - 1, 16), QString(16, QLatin1Char(' ')));
 
+        // Without the notes-name column every wine gets a new name.
+        p = planOf("NombreVino,Cosecha\nA,2001\n");
+        QVERIFY(p.ownFormat);
+        QCOMPARE(recordOf(p, 0)[Field::EFichero], QStringLiteral("5122026104512123"));
+
         // Into a book where the name is taken: a new one, and it is said.
         p = planOf(csv, { bookLine(QStringLiteral("Otro"), QStringLiteral("5122026104512123")) });
         QCOMPARE(recordOf(p, 0)[Field::EFichero], QStringLiteral("5122026104512124"));
