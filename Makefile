@@ -80,7 +80,8 @@ format-check: deps
 # with AddressSanitizer and UndefinedBehaviorSanitizer, fuzz replays included.
 SANITIZE_TARGETS = tst_recordline tst_entrychecks tst_datafile tst_notesfiles tst_cellarbook \
                    tst_backups tst_crashtrials save_loop tst_textcodecs tst_rtf tst_import \
-                   replay_recordfile replay_notes replay_recordline caveto-datos tst_cavetodatos
+                   replay_recordfile replay_notes replay_recordline caveto-datos tst_cavetodatos \
+                   tst_notesrules tst_searchcore
 test-sanitize: deps
 	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DCAVETO_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(BUILD)-sanitize -j $(JOBS) --target $(SANITIZE_TARGETS)

@@ -279,7 +279,7 @@ private slots:
             QStringLiteral("línea 5, «Wine»: «Pazo Señorans Selección de Añada Albariño» → "
                            "«Pazo Señorans Selección de Aña» (más de 30 caracteres)"));
         QVERIFY(out[3].endsWith(
-            QStringLiteral("2 vinos añadidos (1 filas no importadas, 1 valores cambiados)")));
+            QStringLiteral("2 vinos añadidos (1 fila no importada, 1 valor cambiado)")));
         QStringList lines;
         QString error;
         QVERIFY(readRecordFile(book, &lines, &error));

@@ -194,11 +194,13 @@ int runImport(const QString &csvPath, const QString &book)
         out += line.toUtf8() + '\n';
     if (!warning.isEmpty())
         out += warning.toUtf8() + '\n';
-    out += QStringLiteral("%1: %2 vinos añadidos (%3 filas no importadas, %4 valores cambiados)\n")
-               .arg(book)
-               .arg(plan.lines.size())
-               .arg(plan.skipped.size())
-               .arg(plan.changes.size())
+    const auto count = [](qsizetype n, const char *one, const char *many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
+    };
+    out += QStringLiteral("%1: %2 (%3, %4)\n")
+               .arg(book, count(plan.lines.size(), "vino añadido", "vinos añadidos"),
+                   count(plan.skipped.size(), "fila no importada", "filas no importadas"),
+                   count(plan.changes.size(), "valor cambiado", "valores cambiados"))
                .toUtf8();
     writeOut(out);
     return 0;
