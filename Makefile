@@ -1,5 +1,7 @@
 # make run    installs missing Debian packages, builds and starts Caveto
 # make test   installs missing Debian packages, builds and runs every test
+# make install   builds and installs under PREFIX (/usr/local), into DESTDIR if set
+# make screenshots   remakes the README's screenshots (Xvfb, openbox)
 # make bench  builds and runs the benchmarks (Google Benchmark)
 # make format / make format-check   apply / check the source formatting
 # make test-sanitize   the core and its tests under ASan and UBSan
@@ -9,13 +11,16 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake pkg-config qt6-base-dev libgif-dev clang-format \
            libjpeg62-turbo-dev qt6-image-formats-plugins fonts-liberation libgl-dev poppler-utils \
-           xvfb openbox xdotool x11-utils
+           xvfb openbox xdotool x11-utils desktop-file-utils appstream
 BENCH_PACKAGES = libbenchmark-dev
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FUZZ_TIME ?= 60
 
-.PHONY: all deps bench-deps configure build run test test-sanitize fuzz bench format format-check clean
+PREFIX  ?= /usr/local
+
+.PHONY: all deps bench-deps configure build run test test-sanitize fuzz bench format format-check clean \
+        install screenshots
 
 all: build
 
@@ -41,6 +46,17 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The prefix is set at configure time (an installed program finds its
+# pictures from its own folder); DESTDIR only at install time.
+install: deps
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j $(JOBS) --target caveto caveto-datos
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD)
+
+screenshots: configure
+	cmake --build $(BUILD) -j $(JOBS) --target caveto-screenshots
+	tools/screenshots.sh $(BUILD)
 
 bench:
 	$(MAKE) deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"

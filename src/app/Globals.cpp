@@ -4,7 +4,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
+
+// The share folder as seen from the installed executable's folder.
+#ifndef CAVETO_SHARE_FROM_BIN
+#define CAVETO_SHARE_FROM_BIN "../share/caveto"
+#endif
 
 namespace caveto {
 
@@ -13,6 +20,23 @@ QString &appFolderOverride()
 {
     static QString folder;
     return folder;
+}
+
+QString &dataRoot()
+{
+    static QString folder;
+    return folder;
+}
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString installedPicturesFolder()
+{
+    return QDir::cleanPath(
+        programFolder() + QLatin1Char('/') + QStringLiteral(CAVETO_SHARE_FROM_BIN "/ApliGraf"));
 }
 
 QString withSeparator(QString folder)
@@ -42,12 +66,49 @@ QString computeAppFolder()
 void setAppFolderOverride(const QString &folder)
 {
     appFolderOverride() = folder;
+    dataRoot().clear();
     computeAppFolder();
+}
+
+DataPlace chooseDataPlace(const DataPlaceFacts &facts)
+{
+    if (facts.dataBesideWritable)
+        return DataPlace::BesideProgram;
+    if (facts.installedLayout || !facts.programFolderWritable)
+        return DataPlace::UserFolder;
+    return DataPlace::BesideProgram;
+}
+
+QString dataRootPath()
+{
+    QString &root = dataRoot();
+    if (!root.isEmpty())
+        return root;
+    if (program().AppFolder.isEmpty())
+        computeAppFolder();
+    if (!appFolderOverride().isEmpty()) {
+        root = program().AppFolder;
+        return root;
+    }
+    const QString folder = program().AppFolder;
+    const QFileInfo datos(folder + QStringLiteral("Datos"));
+    DataPlaceFacts facts;
+    facts.programFolderWritable = QFileInfo(folder).isWritable();
+    facts.installedLayout = !QFileInfo::exists(folder + QStringLiteral("ApliGraf"))
+        && QFileInfo(installedPicturesFolder()).isDir();
+    facts.dataBesideWritable = datos.isDir() && datos.isWritable();
+    if (chooseDataPlace(facts) == DataPlace::BesideProgram) {
+        root = folder;
+    } else {
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        root = user.isEmpty() ? folder : withSeparator(user);
+    }
+    return root;
 }
 
 QString dataFolderPath()
 {
-    return program().AppFolder + QStringLiteral("Datos");
+    return dataRootPath() + QStringLiteral("Datos");
 }
 
 QString dataFilePath()
@@ -62,7 +123,12 @@ QString notesFilePathFor(const QString &notesName)
 
 QString apliGrafPath(const QString &fileName)
 {
-    return program().AppFolder + QStringLiteral("ApliGraf") + QDir::separator() + fileName;
+    const QString beside
+        = program().AppFolder + QStringLiteral("ApliGraf") + QDir::separator() + fileName;
+    if (!appFolderOverride().isEmpty() || QFileInfo::exists(beside))
+        return beside;
+    const QString installed = installedPicturesFolder() + QLatin1Char('/') + fileName;
+    return QFileInfo::exists(installed) ? QDir::toNativeSeparators(installed) : beside;
 }
 
 QString clockTimeText(const QTime &time, const QLocale &locale)

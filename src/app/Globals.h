@@ -40,13 +40,36 @@ QString computeAppFolder();
 // path goes back to the executable's folder.
 void setAppFolderOverride(const QString &folder);
 
-// File paths under the application folder, joined with the platform separator.
-QString dataFolderPath(); // AppFolder + "Datos"
-QString dataFilePath(); // AppFolder + "Datos/Caveto20.Datos"
+// Where the cellar lives. A portable program (its pictures beside it, as the
+// build leaves it or as it is copied about) keeps the data beside itself
+// when it may write there. A program installed with its pictures in the
+// share folder, or one whose folder it may not write to, keeps them in the
+// user's own data folder (~/.local/share/Caveto). A Datos folder already
+// beside the program, and writable, is always used: a cellar is never left
+// behind.
+enum class DataPlace { BesideProgram, UserFolder };
+struct DataPlaceFacts
+{
+    bool programFolderWritable = false;
+    bool installedLayout = false; // no ApliGraf beside it, one in the share folder
+    bool dataBesideWritable = false; // a Datos folder beside it that can be written
+};
+DataPlace chooseDataPlace(const DataPlaceFacts &facts);
+
+// The folder that holds "Datos": AppFolder for a portable program, the
+// user's data folder otherwise. Chosen once per run (and again when the
+// test override changes).
+QString dataRootPath();
+
+// File paths of the data, joined with the platform separator.
+QString dataFolderPath(); // data root + "Datos"
+QString dataFilePath(); // data root + "Datos/Caveto20.Datos"
 // The notes file of a record's notes name, or an empty string when the name
 // could reach outside the data folder (such a record has no notes file).
 QString notesFilePathFor(const QString &notesName);
-QString apliGrafPath(const QString &fileName); // AppFolder + "ApliGraf/" + name
+// A picture: AppFolder + "ApliGraf/" + name when it is there, else the one
+// installed in the share folder; the first path when neither exists.
+QString apliGrafPath(const QString &fileName);
 
 // The status-bar clock: the time in the locale's long format with seconds
 // and without a time-zone suffix; the date as day-month-year without leading

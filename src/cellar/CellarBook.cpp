@@ -67,6 +67,17 @@ bool CellarBook::add(const QString &line, QString *error)
     return true;
 }
 
+bool CellarBook::addAll(const QStringList &lines, QString *error)
+{
+    QStringList image = m_image;
+    image.append(lines);
+    if (!save(image, error))
+        return false;
+    m_image = std::move(image);
+    m_records = buildRecordList(m_image);
+    return true;
+}
+
 bool CellarBook::replace(
     qsizetype row, const QString &line, QString *error, const Progress &progress)
 {

@@ -43,6 +43,9 @@ public:
     // A new record: its line goes at the end of the file and takes its
     // sorted place in the record list.
     bool add(const QString &line, QString *error);
+    // Several new records in one save, their lines in the given order at the
+    // end of the file: all of them or, when the save fails, none.
+    bool addAll(const QStringList &lines, QString *error);
     // The record at `row` of the record list gives way to `line`. The file is
     // rewritten in list order, without lines whose first 40 columns are
     // blank; the list keeps them, unless it holds only the new record.

@@ -36,4 +36,12 @@ QString notesFileIn(const QString &dataFolder, QStringView notesName)
     return QDir::toNativeSeparators(path);
 }
 
+QString freeNotesName(const QString &start, const std::function<bool(const QString &)> &taken)
+{
+    QString name = start;
+    for (int guard = 0; guard < 1000000 && taken(name); ++guard)
+        name = nextNotesName(name);
+    return name;
+}
+
 } // namespace caveto

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 namespace caveto {
 
 // True for a notes name the program makes (16 digits) or has always read:
@@ -19,5 +21,11 @@ bool isUsableNotesName(QStringView notesName);
 // name is blank or not usable, or the file would not lie directly in the
 // data folder. The file name is the name followed by ".txt".
 QString notesFileIn(const QString &dataFolder, QStringView notesName);
+
+// A notes name for a new record: `start` (the name the clock makes), or the
+// first name after it in the 16-digit count that `taken` does not claim.
+// Names made from the clock are ambiguous (1-12 and 11-2 read alike) and a
+// record or a notes file may already hold one.
+QString freeNotesName(const QString &start, const std::function<bool(const QString &)> &taken);
 
 } // namespace caveto

@@ -9,6 +9,7 @@
 #include "cellar/Baja.h"
 #include "cellar/Cavetopas.h"
 #include "cellar/EntryChecks.h"
+#include "cellar/NotesFiles.h"
 #include "cellar/StatusPanels.h"
 #include "controls/Blinklbl.h"
 #include "platform/MessageBox.h"
@@ -190,19 +191,15 @@ QString TFormCavetoPas::newNotesName() const
     const caveto::ClockValues &c = caveto::program().clock;
     QString name
         = caveto::makeNotesName(c.day, c.month, c.year, c.hour, c.minute, c.second, c.millisecond);
-    // The digits of the clock are ambiguous (1-12 and 11-2 read alike), so a
-    // name already used by a record or by a notes file moves on to the next.
+    // A name already used by a record or by a notes file moves on to the next.
     QSet<QString> used;
     used.reserve(EditorFichero.count());
     for (const QString &line : EditorFichero.records())
         used.insert(caveto::trimBlanks(caveto::columnText(line, Field::EFichero)));
     used.insert(caveto::trimBlanks(Valor_Editor->text()));
-    for (int guard = 0; guard < 100000; ++guard) {
-        if (!used.contains(name) && !QFile::exists(caveto::notesFilePathFor(name)))
-            break;
-        name = caveto::nextNotesName(name);
-    }
-    return name;
+    return caveto::freeNotesName(name, [&used](const QString &candidate) {
+        return used.contains(candidate) || QFile::exists(caveto::notesFilePathFor(candidate));
+    });
 }
 
 void TFormCavetoPas::deleteNotesFile(const QString &notesName)

@@ -3,6 +3,7 @@
 #include "cellar/DataFile.h"
 #include "cellar/RecordLine.h"
 #include "platform/FileIO.h"
+#include "platform/Win1252.h"
 
 #include <QtTest>
 
@@ -199,6 +200,122 @@ private slots:
         const Run r = runTool({ QStringLiteral("rewrite"), in, out });
         QCOMPARE(r.exitCode, 0);
         QVERIFY(QFile::exists(out));
+    }
+
+    // The tool's own export comes back as the same book: csv, import into a
+    // new book, csv again gives the same bytes, and the lines are the same.
+    void csvImportRoundTrip()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("origen/Caveto20.Datos"));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("origen"))));
+        CellarRecord odd;
+        odd[Field::NombreVino] = QStringLiteral("Clos \"Erasmus\"; 2ª");
+        odd[Field::Cosecha] = QStringLiteral("2004");
+        odd[Field::DenoOrigen] = QStringLiteral("Priorat");
+        odd[Field::Bodega] = QStringLiteral("Barbier, René");
+        odd[Field::Catador] = QStringLiteral("Ana – Œnología");
+        odd[Field::Imagen] = QStringLiteral("/home/ana/Imágenes/") + QString(60, QLatin1Char('f'));
+        odd.pad();
+        QStringList lines;
+        QString error;
+        QVERIFY(readRecordFile(
+            QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos"), &lines, &error));
+        lines.removeAll(QString());
+        lines << odd.buildLine() << line(QStringLiteral("Sin notas"), QStringLiteral("x"));
+        lines.last().replace(fieldColumn(Field::EFichero) - 1, 16, QString(16, QLatin1Char(' ')));
+        QVERIFY(writeRecordFile(source, lines, &error));
+
+        const Run exported = runTool({ QStringLiteral("csv"), source });
+        QCOMPARE(exported.exitCode, 0);
+        const QString csvPath = dir.filePath(QStringLiteral("bodega.csv"));
+        QFile f(csvPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(exported.out);
+        f.close();
+
+        const QString book = dir.filePath(QStringLiteral("nueva/Datos/Caveto20.Datos"));
+        const Run imported = runTool({ QStringLiteral("import"), csvPath, book });
+        QCOMPARE(imported.exitCode, 0);
+        QVERIFY2(imported.out.endsWith(QStringLiteral(
+                     "%1 vinos añadidos (0 filas no importadas, 0 valores cambiados)\n")
+                                           .arg(lines.size())
+                                           .toUtf8()),
+            imported.out.constData());
+        const Run again = runTool({ QStringLiteral("csv"), book });
+        QCOMPARE(again.out, exported.out);
+        QStringList back;
+        QVERIFY(readRecordFile(book, &back, &error));
+        QCOMPARE(back.size(), lines.size());
+        // Program-written lines come back byte for byte (the sample's hand-made
+        // lines are trimmed and padded like any value the window stores).
+        QCOMPARE(back.mid(back.size() - 2), lines.mid(lines.size() - 2));
+    }
+
+    // Another program's export, as a user runs the tool on it: what was
+    // changed or left out is said with its line, the rest comes in.
+    void importSaysWhatItChanged()
+    {
+        QTemporaryDir dir;
+        const QString csvPath = dir.filePath(QStringLiteral("export.csv"));
+        QFile f(csvPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(win1252::encode(
+            QStringLiteral("Wine;Vintage;Region;Score;Notes\r\n"
+                           "Viña Ardanza;2016;Rioja;93;\"Especiado,\r\nlargo.\"\r\n"
+                           ";2019;Toro;90;\r\n"
+                           "Pazo Señorans Selección de Añada Albariño;2014;Rías Baixas;95;\r\n")));
+        f.close();
+        const QString book = dir.filePath(QStringLiteral("Datos/Caveto20.Datos"));
+        const Run r = runTool({ QStringLiteral("import"), csvPath, book });
+        QCOMPARE(r.exitCode, 0);
+        const QStringList out
+            = QString::fromUtf8(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(out.size(), 4);
+        QCOMPARE(out[0], QStringLiteral("columna «Score»: no se reconoce; no se importa"));
+        QCOMPARE(
+            out[1], QStringLiteral("línea 4: no se importa: la fila no da el nombre del vino"));
+        QCOMPARE(out[2],
+            QStringLiteral("línea 5, «Wine»: «Pazo Señorans Selección de Añada Albariño» → "
+                           "«Pazo Señorans Selección de Aña» (más de 30 caracteres)"));
+        QVERIFY(out[3].endsWith(
+            QStringLiteral("2 vinos añadidos (1 fila no importada, 1 valor cambiado)")));
+        QStringList lines;
+        QString error;
+        QVERIFY(readRecordFile(book, &lines, &error));
+        QCOMPARE(lines.size(), 2);
+        const QString notes = CellarRecord::parse(lines[0])[Field::EFichero];
+        QVERIFY(
+            QFile::exists(dir.filePath(QStringLiteral("Datos/") + notes + QStringLiteral(".txt"))));
+    }
+
+    // An import while the program holds the cellar would be lost at the
+    // program's next save: the tool refuses and says so.
+    void importRefusesABookAnOpenProgramHolds()
+    {
+        QTemporaryDir dir;
+        const QString csvPath = dir.filePath(QStringLiteral("export.csv"));
+        QFile f(csvPath);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Wine,Notes\nA,una nota\n");
+        f.close();
+        const QString book = dir.filePath(QStringLiteral("Caveto20.Datos"));
+        QString error;
+        QVERIFY(writeRecordFile(book, { line("Viejo", "Bodega") }, &error));
+        QFile before(book);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray bytes = before.readAll();
+        before.close();
+        caveto::BookLock held(dir.path());
+        QVERIFY(held.tryLock());
+        const Run r = runTool({ QStringLiteral("import"), csvPath, book });
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(QString::fromLocal8Bit(r.err).contains(
+            QStringLiteral("Caveto ya está abierto con esta bodega")));
+        QVERIFY(QString::fromLocal8Bit(r.err).contains(QStringLiteral("Cierre Caveto")));
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        QCOMPARE(before.readAll(), bytes);
+        QCOMPARE(QDir(dir.path()).entryList({ QStringLiteral("*.txt") }, QDir::Files).size(), 0);
     }
 };
 

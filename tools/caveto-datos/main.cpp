@@ -10,16 +10,22 @@
 //                                lists the copies of BOOK kept in Copias, or
 //                                brings COPY back as BOOK (the book as it is
 //                                now is kept as a copy first)
+//   caveto-datos import CSV BOOK appends the wines of CSV (this tool's own csv,
+//                                or another program's export) to BOOK, and
+//                                says what it had to change or leave out
 
 #include "cellar/Backups.h"
 #include "cellar/BookLock.h"
+#include "cellar/Csv.h"
 #include "cellar/DataFile.h"
+#include "cellar/Import.h"
 #include "cellar/RecordLine.h"
 #include "platform/FileIO.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -46,7 +52,8 @@ int usage()
         "usage: caveto-datos lines FILE\n"
         "       caveto-datos csv FILE\n"
         "       caveto-datos rewrite IN OUT\n"
-        "       caveto-datos restore BOOK [COPY]\n");
+        "       caveto-datos restore BOOK [COPY]\n"
+        "       caveto-datos import CSV BOOK\n");
     return kExitError;
 }
 
@@ -61,18 +68,6 @@ bool readFile(const QString &path, QStringList *lines, QString *error)
         return false;
     }
     return true;
-}
-
-QByteArray csvField(const QString &value)
-{
-    QByteArray bytes = value.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n')
-        || bytes.contains('\r')) {
-        bytes.replace("\"", "\"\"");
-        bytes.prepend('"');
-        bytes.append('"');
-    }
-    return bytes;
 }
 
 int runLines(const QString &path)
@@ -102,7 +97,7 @@ int runCsv(const QString &path)
     for (int i = 0; i < caveto::kFieldCount; ++i) {
         if (i)
             out += ',';
-        out += csvField(QString::fromLatin1(caveto::recordLayout()[i].name));
+        out += caveto::csv::field(QString::fromLatin1(caveto::recordLayout()[i].name));
     }
     out += "\r\n";
     for (const QString &line : lines) {
@@ -112,7 +107,7 @@ int runCsv(const QString &path)
         for (int i = 0; i < caveto::kFieldCount; ++i) {
             if (i)
                 out += ',';
-            out += csvField(record.value(i));
+            out += caveto::csv::field(record.value(i));
         }
         out += "\r\n";
     }
@@ -180,6 +175,37 @@ int runRestore(const QString &book, const QString &copy)
     return 0;
 }
 
+int runImport(const QString &csvPath, const QString &book)
+{
+    caveto::import::Options options;
+    options.decimalSeparator = QLocale().decimalPoint().at(0);
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    options.firstNotesName = caveto::makeNotesName(
+        d.day(), d.month(), d.year(), t.hour(), t.minute(), t.second(), t.msec());
+    caveto::import::Plan plan;
+    QString error, warning;
+    const bool ok = caveto::import::importCsv(csvPath, book, options, &plan, &error, &warning);
+    if (!ok)
+        return fail(error);
+    QByteArray out;
+    for (const QString &line : caveto::import::report(plan))
+        out += line.toUtf8() + '\n';
+    if (!warning.isEmpty())
+        out += warning.toUtf8() + '\n';
+    const auto count = [](qsizetype n, const char *one, const char *many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
+    };
+    out += QStringLiteral("%1: %2 (%3, %4)\n")
+               .arg(book, count(plan.lines.size(), "vino añadido", "vinos añadidos"),
+                   count(plan.skipped.size(), "fila no importada", "filas no importadas"),
+                   count(plan.changes.size(), "valor cambiado", "valores cambiados"))
+               .toUtf8();
+    writeOut(out);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -195,5 +221,7 @@ int main(int argc, char **argv)
         return runRewrite(args[1], args[2]);
     if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("restore"))
         return runRestore(args[1], args.value(2));
+    if (args.size() == 3 && args[0] == QLatin1String("import"))
+        return runImport(args[1], args[2]);
     return usage();
 }
