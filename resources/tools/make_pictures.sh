@@ -17,4 +17,4 @@ for generator in make_pictures make_icon; do
         "$here/$generator.cpp" -o "$build/$generator" $(pkg-config --libs Qt6Gui)
 done
 QT_QPA_PLATFORM=offscreen "$build/make_pictures" "$here/.." "$@"
-QT_QPA_PLATFORM=offscreen "$build/make_icon" "$here/../../dist" es.morvent.Caveto
+QT_QPA_PLATFORM=offscreen "$build/make_icon" "$here/../../dist" example.caveto.Caveto

@@ -212,6 +212,30 @@ int main(int argc, char **argv)
     });
     window.Diccionario1Click();
 
+    // The appellation guide on Rioja 1994, and the map on Rioja.
+    script.onNext(QStringLiteral("TFormVinos"), [](QDialog *d) {
+        auto *deno = d->findChild<QComboBox *>(QStringLiteral("DENO"));
+        auto *year = d->findChild<QComboBox *>(QStringLiteral("EJER"));
+        deno->setFocus();
+        settle(50);
+        deno->setCurrentIndex(deno->findText(QStringLiteral("Rioja")));
+        year->setFocus();
+        settle(50);
+        year->setCurrentIndex(year->findText(QStringLiteral("1994")));
+        settle(200);
+        shoot(d, QStringLiteral("vinos"));
+        d->reject();
+    });
+    window.Vinos1Click();
+    script.onNext(QStringLiteral("TFormMapa"), [](QDialog *d) {
+        auto *deno = d->findChild<QComboBox *>(QStringLiteral("DenoOrigen"));
+        deno->setCurrentIndex(deno->findText(QStringLiteral("Rioja")));
+        settle(300);
+        shoot(d, QStringLiteral("mapa"));
+        d->reject();
+    });
+    window.MapaDO1Click();
+
     for (const caveto::ShownMessage &m : script.takeMessages())
         std::fprintf(stderr, "caveto-screenshots: message %s\n", qPrintable(m.text));
     for (const QString &name : script.unexpected) {
