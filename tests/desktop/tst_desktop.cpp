@@ -19,6 +19,13 @@
 #include <QToolButton>
 
 using caveto::Field;
+
+// A loaded machine (CI, parallel builds) can take seconds to map a window:
+// wait longer than the test library's five seconds before calling it a fault.
+#undef QTRY_VERIFY
+#define QTRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT(expr, 20000)
+#undef QTRY_COMPARE
+#define QTRY_COMPARE(expr, expected) QTRY_COMPARE_WITH_TIMEOUT(expr, expected, 20000)
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -82,7 +89,7 @@ ModalRobot::Answer onScreen(QStringList *titles, std::function<void(QWidget *)> 
 {
     return [titles, act](QWidget *modal) {
         QPointer<QWidget> guard(modal);
-        (void)QTest::qWaitForWindowActive(modal, 5000);
+        (void)QTest::qWaitForWindowActive(modal, 20000);
         settle();
         if (!guard)
             return;
