@@ -39,17 +39,9 @@ void startWithOneWine(
     f.start();
 }
 
-void writeNotes(const CavetoFixture &f, const QStringList &lines)
-{
-    CavetoFixture::writeFile(f.notesFile(kNotes), caveto::rtf::writeLines(lines));
-}
-
 QStringList notesLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return { QStringLiteral("<missing>") };
-    return caveto::readTextLines(file.readAll());
+    return caveto::readTextLines(CavetoFixture::readFile(path));
 }
 
 void openEditor(CavetoFixture &f)
@@ -195,7 +187,7 @@ private slots:
                       respuesta = steps.section(u' ', 2, 2);
         CavetoFixture f;
         startWithOneWine(f);
-        writeNotes(f, { QStringLiteral("Antes") });
+        CavetoFixture::writeFile(f.notesFile(kNotes), caveto::rtf::writeLines({ "Antes" }));
         showRecord(f, f.window->BMenuModi);
         QString result;
         inNext<Editor>(f, [&](Editor *e) {
@@ -328,7 +320,7 @@ private slots:
         startWithOneWine(f);
         const QString path = f.notesFile(kNotes);
         if (obstacle == QLatin1String("readonly"))
-            writeNotes(f, { QStringLiteral("Antes") });
+            CavetoFixture::writeFile(f.notesFile(kNotes), caveto::rtf::writeLines({ "Antes" }));
         showRecord(f, f.window->BMenuModi);
         bool openAfterSave = false;
         inNext<Editor>(f, [&](Editor *e) {
