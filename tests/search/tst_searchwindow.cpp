@@ -154,24 +154,6 @@ private slots:
         QVERIFY(s->PAviso->isVisible() && !s->PBarraProgreso->isVisible());
     }
 
-    void totals_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << "57,50";
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "57.50";
-    }
-    void totals()
-    {
-        QFETCH(QLocale, locale);
-        QLocale::setDefault(locale);
-        OpenSearch open(locale.decimalPoint().at(0));
-        TFormBuscar *s = open.window.get();
-        searchFor(s, s->CDenominacion, QStringLiteral("Rioja"));
-        QCOMPARE(s->ETotalReg->text() + u' ' + s->EBotellas->text(), QStringLiteral("2 5"));
-        QTEST(s->EValorBodega->text(), "value");
-    }
-
     // The vintage takes capitals, digits and blanks; the count no sign.
     void refusedKeys()
     {
