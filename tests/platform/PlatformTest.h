@@ -1,5 +1,6 @@
 #pragma once
-// Helpers shared by the text codec, RTF and rich-text control tests.
+// Helpers shared by the text codec, RTF and rich-text control tests: the
+// sample files, and a document's paragraphs, alignments and formats.
 
 #include <QFile>
 #include <QStringList>

