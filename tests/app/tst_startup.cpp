@@ -1,3 +1,6 @@
+// Start-up: the splash's answers and the exit codes they give, one program
+// per cellar, the optional pictures and the clock.
+
 #include "support/CavetoFixture.h"
 
 #include "app/Inicio.h"
@@ -8,36 +11,40 @@
 
 #include <QPushButton>
 
+using namespace Qt::Literals::StringLiterals;
+
 class TestStartup : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cancelEndsWithExitCodeOneAndLoadsNothing()
+    // "Cancelar", the close box and Escape end the program with 1, before
+    // anything is read or written.
+    void cancelLoadsNothing_data()
     {
-        QTemporaryDir dir;
-        caveto::setAppFolderOverride(dir.path());
-        caveto::DialogScript script;
-        script.clickNext(QStringLiteral("TFormInicio"), QStringLiteral("BCancelar"));
-        QCOMPARE(caveto::runProgram(*qApp), 1);
-        QCOMPARE(caveto::program().EntradaSplash, QStringLiteral("N"));
-        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Datos"))));
-        QVERIFY(!TFormCavetoPas::instance());
+        QTest::addColumn<int>("way");
+        QTest::newRow("Cancelar") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Escape") << 2;
     }
-
-    void closeBoxCountsAsCancel()
+    void cancelLoadsNothing()
     {
+        QFETCH(int, way);
         QTemporaryDir dir;
         caveto::setAppFolderOverride(dir.path());
         caveto::DialogScript script;
-        script.onNext(QStringLiteral("TFormInicio"), [](QDialog *d) { d->close(); });
+        script.onNext(u"TFormInicio"_s, [way](QDialog *d) {
+            if (way == 0)
+                d->findChild<QPushButton *>(u"BCancelar"_s)->click();
+            else if (way == 1)
+                d->close();
+            else
+                QTest::keyClick(d, Qt::Key_Escape);
+        });
         QCOMPARE(caveto::runProgram(*qApp), 1);
-        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Datos"))));
-
-        // Escape too.
-        script.onNext(
-            QStringLiteral("TFormInicio"), [](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); });
-        QCOMPARE(caveto::runProgram(*qApp), 1);
+        QCOMPARE(caveto::program().EntradaSplash, u"N"_s);
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"Datos"_s)));
+        QVERIFY(!TFormCavetoPas::instance());
     }
 
     void enterRunsUntilTheWindowCloses()
@@ -45,18 +52,18 @@ private slots:
         QTemporaryDir dir;
         caveto::setAppFolderOverride(dir.path());
         caveto::DialogScript script;
-        script.clickNext(QStringLiteral("TFormInicio"), QStringLiteral("BEntrar"));
+        script.clickNext(u"TFormInicio"_s, u"BEntrar"_s);
         bool sawWindow = false;
         QTimer::singleShot(200, [&] {
             TFormCavetoPas *w = TFormCavetoPas::instance();
-            sawWindow = w && w->isVisible() && w->windowTitle() == QStringLiteral(" Caveto 2.5 ");
+            sawWindow = w && w->isVisible() && w->windowTitle() == u" Caveto 2.5 "_s;
             if (w)
                 w->close();
         });
         QCOMPARE(caveto::runProgram(*qApp), 0);
         QVERIFY(sawWindow);
-        QCOMPARE(caveto::program().EntradaSplash, QStringLiteral("S"));
-        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("Datos/Caveto20.Datos"))));
+        QCOMPARE(caveto::program().EntradaSplash, u"S"_s);
+        QVERIFY(QFileInfo::exists(dir.filePath(u"Datos/Caveto20.Datos"_s)));
     }
 
     // A second program on the same cellar says so and ends at once, before
@@ -65,91 +72,75 @@ private slots:
     {
         QTemporaryDir dir;
         caveto::setAppFolderOverride(dir.path());
-        const QString data = dir.filePath(QStringLiteral("Datos"));
+        const QString data = dir.filePath(u"Datos"_s);
         QVERIFY(QDir().mkpath(data));
         caveto::BookLock first(data);
         QVERIFY(first.tryLock());
         caveto::DialogScript script;
-        script.clickNext(QStringLiteral("TFormInicio"), QStringLiteral("BEntrar"));
+        script.clickNext(u"TFormInicio"_s, u"BEntrar"_s);
         QCOMPARE(caveto::runProgram(*qApp), caveto::kExitAlreadyOpen);
         const auto shown = script.takeMessages();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].title, QStringLiteral("Caveto Error."));
-        QVERIFY(shown[0].text.startsWith(QStringLiteral("Caveto ya está abierto con esta bodega")));
-        QVERIFY(!QFileInfo::exists(QDir(data).filePath(QStringLiteral("Caveto20.Datos"))));
+        QCOMPARE(shown[0].title, u"Caveto Error."_s);
+        QVERIFY(shown[0].text.startsWith(u"Caveto ya está abierto con esta bodega"_s));
+        QVERIFY(!QFileInfo::exists(QDir(data).filePath(u"Caveto20.Datos"_s)));
     }
 
-    void splashWithoutItsPicture()
-    {
-        QTemporaryDir dir;
-        caveto::setAppFolderOverride(dir.path());
-        TFormInicio splash;
-        // Without its picture the splash leaves it out.
-        splash.show();
-        QVERIFY(!splash.findChild<TGIFImage *>());
-    }
-
+    // Without their pictures the splash and the window leave them out, even
+    // when activated again; with them, both animate.
     void picturesAreOptional()
     {
         {
             CavetoFixture f;
             f.start();
             QVERIFY(!f.window->GIFImage1);
-            // Activating again does not fail.
             f.window->activateWindow();
             QCoreApplication::processEvents();
             QVERIFY(!f.window->GIFImage1);
+            TFormInicio splash;
+            splash.show();
+            QVERIFY(!splash.findChild<TGIFImage *>());
         }
-        {
-            CavetoFixture f;
-            QDir().mkpath(f.dir.filePath(QStringLiteral("ApliGraf")));
-            QVERIFY(QFile::copy(QStringLiteral(CAVETO_APLIGRAF_DIR "/Caveto3.gif"),
-                f.dir.filePath(QStringLiteral("ApliGraf/Caveto3.gif"))));
-            QVERIFY(QFile::copy(QStringLiteral(CAVETO_APLIGRAF_DIR "/CopasDeVino2.gif"),
-                f.dir.filePath(QStringLiteral("ApliGraf/CopasDeVino2.gif"))));
-            f.script->onNext(QStringLiteral("TFormInicio"), [](QDialog *d) {
-                auto *splash = static_cast<TFormInicio *>(d);
-                QVERIFY(splash->GIFImage1);
-                QVERIFY(splash->GIFImage1->frameCount() > 1);
-                QVERIFY(splash->GIFImage1->Animate());
-                splash->BEntrar->click();
-            });
-            caveto::setAppFolderOverride(f.dir.path());
-            TFormCavetoPas w;
-            QVERIFY(w.loaded());
-            QVERIFY(w.GIFImage1);
-            QVERIFY(w.GIFImage1->frameCount() > 1);
-            QVERIFY(w.GIFImage1->isAnimating());
-        }
+        CavetoFixture f;
+        QDir().mkpath(f.dir.filePath(u"ApliGraf"_s));
+        for (const QString &gif : { u"Caveto3.gif"_s, u"CopasDeVino2.gif"_s })
+            QVERIFY(QFile::copy(QStringLiteral(CAVETO_APLIGRAF_DIR "/") + gif,
+                f.dir.filePath(u"ApliGraf/"_s + gif)));
+        f.script->onNext(u"TFormInicio"_s, [](QDialog *d) {
+            auto *splash = static_cast<TFormInicio *>(d);
+            QVERIFY(splash->GIFImage1 && splash->GIFImage1->frameCount() > 1);
+            QVERIFY(splash->GIFImage1->Animate());
+            splash->BEntrar->click();
+        });
+        caveto::setAppFolderOverride(f.dir.path());
+        TFormCavetoPas w;
+        QVERIFY(w.loaded());
+        QVERIFY(w.GIFImage1 && w.GIFImage1->frameCount() > 1);
+        QVERIFY(w.GIFImage1->isAnimating());
     }
 
-    void clockTexts()
+    // The date as the status bar shows it, and the time with seconds and
+    // without a time zone in any locale; the clock values follow the timer.
+    void clock()
     {
-        QCOMPARE(caveto::clockDateText(QDate(2026, 12, 5)), QStringLiteral("5-12-2026"));
-        QCOMPARE(caveto::clockDateText(QDate(2026, 1, 15)), QStringLiteral("15-1-2026"));
-        const QTime t(9, 7, 3);
+        QCOMPARE(caveto::clockDateText(QDate(2026, 1, 5)), u"5-1-2026"_s);
         for (const QLocale &locale : { QLocale(QLocale::Spanish, QLocale::Spain),
                  QLocale(QLocale::English, QLocale::UnitedStates),
                  QLocale(QLocale::German, QLocale::Germany), QLocale::c() }) {
-            const QString text = caveto::clockTimeText(t, locale);
-            QVERIFY2(text.contains(QStringLiteral("07:03")), qPrintable(text));
-            QVERIFY2(!text.contains(QLatin1Char('(')) && !text.contains(QStringLiteral("CET"))
-                    && !text.contains(QStringLiteral("UTC")) && !text.endsWith(QLatin1Char(' ')),
+            const QString text = caveto::clockTimeText(QTime(9, 7, 3), locale);
+            QVERIFY2(text.contains(u"07:03"_s), qPrintable(text));
+            QVERIFY2(!text.contains(u'(') && !text.contains(u"CET"_s) && !text.contains(u"UTC"_s)
+                    && !text.endsWith(u' '),
                 qPrintable(text));
         }
-    }
-
-    void clockValuesFollowTheTimer()
-    {
         CavetoFixture f;
         f.start();
         caveto::program().clock = {};
         QTRY_VERIFY(caveto::program().clock.year != 0);
-        const caveto::ClockValues c = caveto::program().clock;
         const QDate today = QDate::currentDate();
-        QCOMPARE(int(c.year), today.year());
-        QCOMPARE(int(c.month), today.month());
-        QCOMPARE(int(c.day), today.day());
+        QCOMPARE(QDate(caveto::program().clock.year, caveto::program().clock.month,
+                     caveto::program().clock.day),
+            today);
     }
 };
 

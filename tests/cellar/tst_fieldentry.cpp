@@ -17,15 +17,8 @@ class TestFieldEntry : public QObject
 {
     Q_OBJECT
 
-private:
     std::unique_ptr<CavetoFixture> f;
     TFormCavetoPas *w = nullptr;
-
-    QString dateShown() const
-    {
-        return QStringList { w->FCompraDD->text(), w->FCompraMM->text(), w->FCompraYY->text() }
-            .join(u'|');
-    }
 
 private slots:
     void init()
@@ -36,7 +29,6 @@ private slots:
         w = f->window.get();
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
     }
-
     void cleanup() { f.reset(); }
 
     // The fields typed in order, then the focus moves to "Bodega": the date
@@ -71,7 +63,9 @@ private slots:
                 typeInto(fields[i], typed[i]);
         }
         moveFocus(w->Bodega);
-        QCOMPARE(dateShown(), shown);
+        QCOMPARE(QStringList({ w->FCompraDD->text(), w->FCompraMM->text(), w->FCompraYY->text() })
+                     .join(u'|'),
+            shown);
         if (refused.isEmpty()) {
             QCOMPARE(f->messageLines(), QStringList());
             QVERIFY(w->Bodega->hasFocus());
@@ -83,7 +77,8 @@ private slots:
     }
 
     // A day the record file holds but the date does not allow (another
-    // program wrote it) is checked on leaving any field of the date's row.
+    // program wrote it) is checked on leaving any field of the date's row,
+    // and not when the window only loses the activation.
     void everyDateExitChecksTheDay_data()
     {
         QTest::addColumn<QString>("field");
@@ -99,23 +94,16 @@ private slots:
         w = f->window.get();
         QTest::mouseClick(w->BMenuModi, Qt::LeftButton);
         f->pickRow(0);
-        QCOMPARE(w->FCompraDD->text(), u"45"_s);
-        moveFocus(w->findChild<TNumEdit *>(field));
+        auto *exited = w->findChild<TNumEdit *>(field);
+        moveFocus(exited);
+        QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(exited, &out);
+        QVERIFY(f->messages().isEmpty());
         moveFocus(w->Consumo);
         QCOMPARE(
             f->messageLines(), QStringList { u"Caveto Error | Campo ( Dia de Compra ) Erroneo"_s });
         QCOMPARE(w->FCompraDD->text(), QString());
         QVERIFY(w->FCompraDD->hasFocus());
-    }
-
-    void noCheckWhenTheWindowOnlyLosesActivation()
-    {
-        typeInto(w->FCompraDD, u"45"_s);
-        // A menu or another window takes the activation, not the focus.
-        QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(w->FCompraDD, &out);
-        QVERIFY(f->messages().isEmpty());
-        QCOMPARE(w->FCompraDD->text(), u"45"_s);
     }
 
     void percentageNeedsItsGrape()
@@ -157,9 +145,7 @@ private slots:
 
     void numericKeysUnderTwoLocales()
     {
-        typeInto(w->Precio, u"12.5"_s);
-        QCOMPARE(w->Precio->text(), u"12,5"_s);
-        typeText(w->Precio, u",.x"_s);
+        typeInto(w->Precio, u"12.5,.x"_s);
         QCOMPARE(w->Precio->text(), u"12,5"_s);
         QTest::keyClick(w->Precio, Qt::Key_Escape);
         QCOMPARE(w->Precio->text(), QString());
@@ -168,54 +154,53 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         typeInto(w->Grados, u"13,5"_s);
         QCOMPARE(w->Grados->text(), u"13.5"_s);
-
         typeInto(w->NumBotellas, u"1,2.3a"_s);
         QCOMPARE(w->NumBotellas->text(), u"123"_s);
         QTest::keyClick(w->NumBotellas, Qt::Key_Backspace);
-        QCOMPARE(w->NumBotellas->text(), u"12"_s);
         QTest::keyClick(w->NumBotellas, Qt::Key_Home);
         QTest::keyClick(w->NumBotellas, Qt::Key_Delete);
         QCOMPARE(w->NumBotellas->text(), u"2"_s);
-        QTest::keyClick(w->NumBotellas, Qt::Key_Escape);
-        QCOMPARE(w->NumBotellas->text(), QString());
 
         // A minus only right after the first character; a vintage has four.
         typeInto(w->Cosecha, u"-1-234"_s);
         QCOMPARE(w->Cosecha->text(), u"1-23"_s);
     }
 
-    void typingRefusesWhatARecordCannotHold()
-    {
-        typeInto(w->NombreVino, u"Viña Łódź 中"_s);
-        QCOMPARE(w->NombreVino->text(), u"Viña ód "_s);
-    }
-
-    // Pasted text loses what a record cannot hold and is held to the
-    // field's width.
-    void paste_data()
+    // Typed or pasted, text loses what a record cannot hold and is held to
+    // the field's width.
+    void typedAndPasted_data()
     {
         QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("line breaks and tabs")
-            << u"Bodega"_s << u"Marqués de\r\nRiscal\tReserva"_s << u"Marqués deRiscalReserva"_s;
-        QTest::newRow("too long") << u"Consumo"_s << QString(45, u'x') << QString(20, u'x');
-        QTest::newRow("list field") << u"DenoOrigen"_s << u"Rioja\nAlta"_s << u"RiojaAlta"_s;
+        QTest::newRow("typed, outside the code page")
+            << u"NombreVino"_s << u"Viña Łódź 中"_s << false << u"Viña ód "_s;
+        QTest::newRow("line breaks and tabs") << u"Bodega"_s << u"Marqués de\r\nRiscal\tReserva"_s
+                                              << true << u"Marqués deRiscalReserva"_s;
+        QTest::newRow("too long") << u"Consumo"_s << QString(45, u'x') << true << QString(20, u'x');
+        QTest::newRow("list field")
+            << u"DenoOrigen"_s << u"Rioja\nAlta"_s << true << u"RiojaAlta"_s;
         QTest::newRow("list field, too long")
-            << u"Estante"_s << QString(20, u'x') << QString(15, u'x');
-        QTest::newRow("numeric field") << u"NumBotellas"_s << u"12\n"_s << u"12"_s;
+            << u"Estante"_s << QString(20, u'x') << true << QString(15, u'x');
+        QTest::newRow("numeric field") << u"NumBotellas"_s << u"12\n"_s << true << u"12"_s;
     }
-    void paste()
+    void typedAndPasted()
     {
         QFETCH(QString, field);
-        QFETCH(QString, pasted);
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
         QFETCH(QString, shown);
         QWidget *control = w->findChild<QWidget *>(field);
         auto *combo = qobject_cast<QComboBox *>(control);
         auto *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(control);
-        QGuiApplication::clipboard()->setText(pasted);
         moveFocus(control);
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        if (pasted) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            typeText(edit, text);
+        }
         QCOMPARE(edit->text(), shown);
     }
 
@@ -226,7 +211,6 @@ private slots:
             QCOMPARE(grape->itemText(0), u"Albariño"_s);
             QCOMPARE(grape->itemText(82), u"Zinfandel"_s);
             QCOMPARE(grape->currentText(), QString());
-            QVERIFY(grape->isEditable());
         }
     }
 };
