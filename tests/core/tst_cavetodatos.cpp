@@ -292,9 +292,9 @@ private slots:
         QVERIFY(held.tryLock());
         const Run r = runTool({ QStringLiteral("import"), csvPath, book });
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(QString::fromLocal8Bit(r.err).contains(
+        QVERIFY(r.err.contains(
             QStringLiteral("Caveto ya está abierto con esta bodega")));
-        QVERIFY(QString::fromLocal8Bit(r.err).contains(QStringLiteral("Cierre Caveto")));
+        QVERIFY(r.err.contains(QStringLiteral("Cierre Caveto")));
         QVERIFY(before.open(QIODevice::ReadOnly));
         QCOMPARE(before.readAll(), bytes);
         QCOMPARE(QDir(dir.path()).entryList({ QStringLiteral("*.txt") }, QDir::Files).size(), 0);
