@@ -292,8 +292,7 @@ private slots:
         QVERIFY(held.tryLock());
         const Run r = runTool({ QStringLiteral("import"), csvPath, book });
         QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains(
-            QStringLiteral("Caveto ya está abierto con esta bodega")));
+        QVERIFY(r.err.contains(QStringLiteral("Caveto ya está abierto con esta bodega")));
         QVERIFY(r.err.contains(QStringLiteral("Cierre Caveto")));
         QVERIFY(before.open(QIODevice::ReadOnly));
         QCOMPARE(before.readAll(), bytes);
