@@ -100,7 +100,6 @@ private slots:
 
         int caret = -1;
         inEditor(f, [&](Editor *e) {
-            QCOMPARE(e->EFichero->text(), name);
             TRichEdit *text = e->EditorNotas;
             typeInto(text, QStringLiteral("uno"));
             QTest::keyClick(text, Qt::Key_Tab);
@@ -259,8 +258,8 @@ private slots:
         inEditor(f, [&](Editor *e) {
             QVERIFY(e->EditorNotas->isReadOnly() && !e->BSalvar->isEnabled());
             QVERIFY(!e->BCabecera->isEnabled() && !e->BRegistro->isEnabled());
-            QVERIFY(!e->Editar1->menuAction()->isEnabled());
-            QVERIFY(!e->Caracter1->menuAction()->isEnabled());
+            QVERIFY(
+                !e->Editar1->menuAction()->isEnabled() && !e->Caracter1->menuAction()->isEnabled());
             const QStringList shown = e->EditorNotas->lines();
             QCOMPARE(shown,
                 message.isEmpty() ? QStringList({ "Notas de cata", "Añada excelente" })
