@@ -20,27 +20,34 @@ using namespace testpictures;
 
 namespace {
 
-QString wineWithPhoto(const QString &name, const QString &photo)
+// A JPEG of `size` in the test's folder; its path.
+QString jpeg(const CavetoFixture &f, const char *name, QSize size)
 {
-    return CavetoFixture::wineLine(name, QStringLiteral("2016"), QStringLiteral("Ribera del Duero"),
-        { { Field::EFichero, QStringLiteral("1234567890123456") }, { Field::Imagen, photo } });
-}
-
-QString jpeg(const CavetoFixture &f, const QString &name, QSize size)
-{
-    const QString path = f.dir.filePath(name);
+    const QString path = f.dir.filePath(QLatin1String(name));
     save(path, quadrants(size, "jpeg"));
     return path;
+}
+
+// Starts on a book of wines named for their photo's path.
+void startWith(CavetoFixture &f, const QStringList &photos)
+{
+    QStringList lines;
+    for (const QString &photo : photos)
+        lines << CavetoFixture::wineLine(QStringLiteral("Vino ") + QString::number(lines.size()),
+            QStringLiteral("2016"), QStringLiteral("Toro"),
+            { { Field::EFichero, QStringLiteral("1234567890123456") }, { Field::Imagen, photo } });
+    f.writeDataFile(lines);
+    f.start();
 }
 
 // The LED beside "&Ver Foto": "off", "green" or "red".
 QString led(const TFormCavetoPas *w)
 {
     const QColor c = w->Led->TrueColor();
-    return !w->Led->Value()      ? QStringLiteral("off")
-        : c == QColor(Qt::green) ? QStringLiteral("green")
-        : c == QColor(Qt::red)   ? QStringLiteral("red")
-                                 : c.name();
+    return !w->Led->Value() ? QStringLiteral("off")
+        : c == Qt::green    ? QStringLiteral("green")
+        : c == Qt::red      ? QStringLiteral("red")
+                            : c.name();
 }
 
 // The sizes under "Origen" and "Visible", whether the picture is shown, and
@@ -48,9 +55,7 @@ QString led(const TFormCavetoPas *w)
 QString state(TFormImagen *p, const TFormCavetoPas *w)
 {
     return p->Largo->text() + u'x' + p->Ancho->text() + u' ' + p->Largo2->text() + u'x'
-        + p->Ancho2->text()
-        + (p->Imagen->isVisibleTo(p) ? QLatin1String(" shown ") : QLatin1String(" hidden "))
-        + led(w);
+        + p->Ancho2->text() + (p->Imagen->isVisibleTo(p) ? " shown " : " hidden ") + led(w);
 }
 
 } // namespace
@@ -70,9 +75,9 @@ private slots:
         f.start();
         TFormCavetoPas *w = f.window.get();
         caveto::StdDialogScript dialogs;
-        dialogs.chooseFileNext(jpeg(f, QStringLiteral("botella.jpg"), QSize(640, 480)));
-        const QByteArray whole = quadrants(QSize(640, 480), "jpeg");
+        dialogs.chooseFileNext(jpeg(f, "botella.jpg", QSize(640, 480)));
         const QString damaged = f.dir.filePath(QStringLiteral("rota.jpg"));
+        const QByteArray whole = quadrants(QSize(640, 480), "jpeg");
         QVERIFY(save(damaged, whole.left(whole.size() / 3)));
         dialogs.chooseFileNext(damaged);
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
@@ -109,15 +114,14 @@ private slots:
     void removeThenCancel()
     {
         CavetoFixture f;
-        const QString photo = jpeg(f, QStringLiteral("etiqueta.jpg"), QSize(640, 480));
+        const QString photo = jpeg(f, "etiqueta.jpg", QSize(640, 480));
         const QByteArray original = CavetoFixture::readFile(photo);
-        f.writeDataFile({ wineWithPhoto(QStringLiteral("Pesquera"), photo) });
-        f.start();
+        startWith(f, { photo });
         TFormCavetoPas *w = f.window.get();
         caveto::StdDialogScript dialogs;
         dialogs.cancelFileNext();
         showRecord(f, w->BMenuModi);
-        QStringList steps { led(w) };
+        QStringList steps;
         inNext<TFormImagen>(f, [&](TFormImagen *p) {
             steps << state(p, w);
             QTest::mouseClick(p->BBorrar, Qt::LeftButton);
@@ -129,7 +133,7 @@ private slots:
         });
         QTest::mouseClick(w->BImagen, Qt::LeftButton);
         QCOMPARE(steps,
-            QStringList({ "green", "640x480 200x200 shown green", "|0x0 0x0 hidden off",
+            QStringList({ "640x480 200x200 shown green", "|0x0 0x0 hidden off",
                 "back|640x480 200x200 shown green" }));
         QCOMPARE(dialogs.fileDialogs.first().startFile, photo);
         QCOMPARE(w->Imagen->text(), QString());
@@ -139,52 +143,35 @@ private slots:
         QCOMPARE(CavetoFixture::readFile(photo), original);
     }
 
-    // Consulting or deleting shows the picture; choosing and removing are
-    // not offered.
-    void readOnlyModes_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("CONS") << "Consulta";
-        QTest::newRow("BAJA") << "Baja";
-    }
-    void readOnlyModes()
-    {
-        QFETCH(QString, mode);
-        CavetoFixture f;
-        const QString photo = jpeg(f, QStringLiteral("botella.jpg"), QSize(150, 120));
-        f.writeDataFile({ wineWithPhoto(QStringLiteral("Pesquera"), photo) });
-        f.start();
-        TFormCavetoPas *w = f.window.get();
-        showRecord(f, mode == QLatin1String("Consulta") ? w->BMenuCons : w->BMenuBaja);
-        inNext<TFormImagen>(f, [&](TFormImagen *p) {
-            QCOMPARE(p->POpcion->text(), mode);
-            QVERIFY(!p->BCapturar->isEnabled() && !p->BBorrar->isEnabled());
-            QCOMPARE(state(p, w), QStringLiteral("150x120 150x120 shown green"));
-            QTest::mouseClick(p->BCerrar, Qt::LeftButton);
-        });
-        QTest::mouseClick(w->BImagen, Qt::LeftButton);
-        QCOMPARE(w->Imagen->text(), photo);
-        QCOMPARE(w->focusWidget(), w->Csalida);
-    }
-
     // The LED of the record shown: off without a path, green for a file
-    // that is there, red for one that is not.
-    void ledOfShownRecord()
+    // that is there, red for one that is not. Consulting or deleting shows
+    // the picture, but choosing and removing are not offered.
+    void ledAndReadOnlyModes()
     {
         CavetoFixture f;
-        f.writeDataFile({ wineWithPhoto(QStringLiteral("A sin foto"), QString()),
-            wineWithPhoto(
-                QStringLiteral("B con foto"), jpeg(f, QStringLiteral("b.jpg"), QSize(20, 20))),
-            wineWithPhoto(
-                QStringLiteral("C foto perdida"), f.dir.filePath(QStringLiteral("c.jpg"))) });
-        f.start();
+        const QString photo = jpeg(f, "b.jpg", QSize(150, 120));
+        startWith(f, { QString(), photo, f.dir.filePath(QStringLiteral("c.jpg")) });
+        TFormCavetoPas *w = f.window.get();
         QStringList shown;
         for (int row = 0; row < 3; ++row) {
-            showRecord(f, f.window->BMenuCons, row);
-            shown << led(f.window.get());
-            QTest::mouseClick(f.window->BMenu, Qt::LeftButton);
+            showRecord(f, w->BMenuCons, row);
+            shown << led(w);
+            QTest::mouseClick(w->BMenu, Qt::LeftButton);
         }
         QCOMPARE(shown, QStringList({ "off", "green", "red" }));
+        for (QToolButton *mode : { w->BMenuCons, w->BMenuBaja }) {
+            showRecord(f, mode, 1);
+            inNext<TFormImagen>(f, [&](TFormImagen *p) {
+                shown << state(p, w);
+                QVERIFY(!p->BCapturar->isEnabled() && !p->BBorrar->isEnabled());
+                QTest::mouseClick(p->BCerrar, Qt::LeftButton);
+            });
+            QTest::mouseClick(w->BImagen, Qt::LeftButton);
+            QCOMPARE(w->Imagen->text(), photo);
+            QCOMPARE(w->focusWidget(), w->Csalida);
+            QTest::mouseClick(w->BMenu, Qt::LeftButton);
+        }
+        QCOMPARE(shown.mid(3), QStringList(2, "150x120 150x120 shown green"));
     }
 
     // A missing file is reported when the window opens, its path shown in
@@ -193,8 +180,7 @@ private slots:
     {
         CavetoFixture f;
         const QString missing = f.dir.filePath(QStringLiteral("perdida.jpg"));
-        f.writeDataFile({ wineWithPhoto(QStringLiteral("Pesquera"), missing) });
-        f.start();
+        startWith(f, { missing });
         TFormCavetoPas *w = f.window.get();
         showRecord(f, w->BMenuModi);
         f.script.reset(); // real windows from here on
@@ -215,8 +201,7 @@ private slots:
         QCOMPARE(robot.seen[0].title + u'|' + robot.seen[0].text,
             QStringLiteral(
                 "Caveto  Error.|No se puede mostrar la imagen desde el fichero especificado"));
-        QVERIFY(pathShown);
-        QVERIFY(!w->Imagen->isVisible());
+        QVERIFY(pathShown && !w->Imagen->isVisible());
         QCOMPARE(opened, missing + QStringLiteral("|0x0 0x0 hidden red"));
         QCOMPARE(w->Imagen->text(), missing);
     }

@@ -4,27 +4,19 @@
 
 #include "cellar/RecordLine.h"
 
-struct Wine
-{
-    QString name {}, year {}, deno {};
-    QString vino = QStringLiteral("Tinto"), tipo = QStringLiteral("Crianza");
-    QString estante = QStringLiteral("A-1");
-    QString precio {}, botellas {}, notes {};
-};
+#include <QStringList>
 
-inline QString wineLine(const Wine &w)
+// A record of name, vintage, appellation, wine, type, shelf, price, bottles
+// and notes name, as many as given.
+inline QString wineLine(const QStringList &values)
 {
     using caveto::Field;
+    static const Field order[]
+        = { Field::NombreVino, Field::Cosecha, Field::DenoOrigen, Field::Vino, Field::TipoVino,
+              Field::Estante, Field::Precio, Field::NumBotellas, Field::EFichero };
     caveto::CellarRecord r;
-    r[Field::NombreVino] = w.name;
-    r[Field::Cosecha] = w.year;
-    r[Field::DenoOrigen] = w.deno;
-    r[Field::Vino] = w.vino;
-    r[Field::TipoVino] = w.tipo;
-    r[Field::Estante] = w.estante;
-    r[Field::Precio] = w.precio;
-    r[Field::NumBotellas] = w.botellas;
-    r[Field::EFichero] = w.notes;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        r[order[i]] = values[i];
     r.pad();
     return r.buildLine();
 }

@@ -10,12 +10,7 @@
 
 using caveto::Field;
 
-namespace {
-
-const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
-const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
-
-} // namespace
+static const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
 
 class TestSearchCore : public QObject
 {
@@ -83,11 +78,9 @@ private slots:
         QTest::addColumn<QString>("whole");
         QTest::addColumn<qint64>("value");
         QTest::addColumn<QString>("money"); // the value taken as cents
-        QTest::newRow("es zero") << kSpanish << "0" << qint64(0) << "0,00";
-        QTest::newRow("es groups")
-            << kSpanish << "1.234.567.890" << qint64(1234567890) << "12.345.678,90";
         QTest::newRow("es negative") << kSpanish << "-123.456" << qint64(-123456) << "-1.234,56";
-        QTest::newRow("en groups") << kEnglish << "123,456" << qint64(123456) << "1,234.56";
+        QTest::newRow("en groups") << QLocale(QLocale::English, QLocale::UnitedStates) << "123,456"
+                                   << qint64(123456) << "1,234.56";
     }
 
     void formats()
