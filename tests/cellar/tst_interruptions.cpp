@@ -9,10 +9,7 @@
 #include "support/RealDialogs.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 
 using caveto::Field;
