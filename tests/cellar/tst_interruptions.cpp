@@ -7,6 +7,7 @@
 
 #include "support/CavetoFixture.h"
 #include "support/RealDialogs.h"
+#include "support/WineFields.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -125,9 +126,7 @@ private slots:
     {
         QFETCH(QString, action);
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, u"Viña Tondonia"_s);
-        typeInto(w->Cosecha, u"2004"_s);
-        typeInto(w->DenoOrigen, u"Rioja"_s);
+        typeWine(w, u"Viña Tondonia"_s, u"2004"_s, u"Rioja"_s);
         typeInto(w->FCompraDD, u"45"_s);
 
         ModalRobot robot;
@@ -171,9 +170,7 @@ private slots:
     void newValueTypedLastJoinsItsList()
     {
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, u"Viña Tondonia"_s);
-        typeInto(w->Cosecha, u"2004"_s);
-        typeInto(w->DenoOrigen, u"Rioja"_s);
+        typeWine(w, u"Viña Tondonia"_s, u"2004"_s, u"Rioja"_s);
         QVERIFY(w->DenoOrigen->hasFocus());
         QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::AltModifier);
         // A mnemonic presses its button after a short animation.

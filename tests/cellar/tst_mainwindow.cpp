@@ -6,6 +6,7 @@
 // tst_interruptions.
 
 #include "support/CavetoFixture.h"
+#include "support/WineFields.h"
 
 #include "cellar/Baja.h"
 #include "cellar/StatusPanels.h"
@@ -196,9 +197,7 @@ private slots:
     void addCommand()
     {
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, u"Finca Dofí"_s);
-        typeInto(w->Cosecha, u"2015"_s);
-        typeInto(w->DenoOrigen, u"Priorat"_s);
+        typeWine(w, u"Finca Dofí"_s, u"2015"_s, u"Priorat"_s);
         moveFocus(w->Vino);
         QCOMPARE(w->BLabelDeno->text(), u"Nueva"_s);
         QTest::mouseClick(w->BAlta, Qt::LeftButton);
@@ -224,9 +223,7 @@ private slots:
 
         // The same wine twice is two records; its appellation in another
         // case is no new value.
-        typeInto(w->NombreVino, u"Finca Dofí"_s);
-        typeInto(w->Cosecha, u"2015"_s);
-        typeInto(w->DenoOrigen, u"priorat"_s);
+        typeWine(w, u"Finca Dofí"_s, u"2015"_s, u"priorat"_s);
         moveFocus(w->Vino);
         QCOMPARE(w->BLabelDeno->text(), QString());
         QTest::mouseClick(w->BAlta, Qt::LeftButton);
@@ -617,9 +614,7 @@ private slots:
         QTest::mouseClick(w->findChild<QToolButton *>(mode), Qt::LeftButton);
         QPushButton *command = w->BAlta;
         if (mode == u"BMenuAlta"_s) {
-            typeInto(w->NombreVino, u"No cabe"_s);
-            typeInto(w->Cosecha, u"2020"_s);
-            typeInto(w->DenoOrigen, u"Rioja"_s);
+            typeWine(w, u"No cabe"_s, u"2020"_s, u"Rioja"_s);
         } else {
             f->pickRow(0);
             if (mode == u"BMenuModi"_s) {
@@ -663,9 +658,7 @@ private slots:
         f->start();
         w = f->window.get();
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, u"Tondonia"_s);
-        typeInto(w->Cosecha, u"2004"_s);
-        typeInto(w->DenoOrigen, u"Rioja"_s);
+        typeWine(w, u"Tondonia"_s, u"2004"_s, u"Rioja"_s);
         f->script->onNext(u"TFormCataGen"_s, [](QDialog *d) {
             typeInto(static_cast<TFormCataGen *>(d)->Catador, u"Pilar Muñoz"_s);
             QTest::mouseClick(static_cast<TFormCataGen *>(d)->BOkDatos, Qt::LeftButton);
