@@ -101,6 +101,7 @@ private slots:
         row("no Latin neighbour", "白 wine 🍷", 30, "? wine ?", true);
         row("line breaks become one blank", "Gran\r\n\r\n Reserva\tEspecial", 30,
             "Gran Reserva Especial", true);
+        row("no blank kept before a line break", "Gran \r\nReserva", 30, "Gran Reserva", true);
         row("cut to the width", "Château Mouton Rothschild Pauillac", 30,
             "Château Mouton Rothschild Paui", true);
         row("cut leaves no trailing blank", "Abcd efgh", 5, "Abcd", true);
