@@ -7,12 +7,10 @@
 
 #include "support/CavetoFixture.h"
 #include "support/RealDialogs.h"
+#include "support/WineFields.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 
 using caveto::Field;
@@ -128,9 +126,7 @@ private slots:
     {
         QFETCH(QString, action);
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, u"Viña Tondonia"_s);
-        typeInto(w->Cosecha, u"2004"_s);
-        typeInto(w->DenoOrigen, u"Rioja"_s);
+        typeWine(w, u"Viña Tondonia"_s, u"2004"_s, u"Rioja"_s);
         typeInto(w->FCompraDD, u"45"_s);
 
         ModalRobot robot;
@@ -174,9 +170,7 @@ private slots:
     void newValueTypedLastJoinsItsList()
     {
         QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
-        typeInto(w->NombreVino, u"Viña Tondonia"_s);
-        typeInto(w->Cosecha, u"2004"_s);
-        typeInto(w->DenoOrigen, u"Rioja"_s);
+        typeWine(w, u"Viña Tondonia"_s, u"2004"_s, u"Rioja"_s);
         QVERIFY(w->DenoOrigen->hasFocus());
         QTest::keyClick(w->windowHandle(), Qt::Key_A, Qt::AltModifier);
         // A mnemonic presses its button after a short animation.

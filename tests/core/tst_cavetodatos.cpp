@@ -3,10 +3,9 @@
 
 #include "cellar/Backups.h"
 #include "cellar/BookLock.h"
-#include "cellar/DataFile.h"
-#include "cellar/RecordLine.h"
 #include "platform/FileIO.h"
 #include "platform/Win1252.h"
+#include "support/BookFiles.h"
 
 #include <QtTest>
 
@@ -33,14 +32,8 @@ Run runTool(const QStringList &args, const QString &folder = QString())
 
 QString line(const QString &name, const QString &bodega)
 {
-    CellarRecord r;
-    r[Field::NombreVino] = name;
-    r[Field::Cosecha] = u"2004"_s;
-    r[Field::DenoOrigen] = u"Priorat"_s;
-    r[Field::Bodega] = bodega;
-    r[Field::EFichero] = u"123"_s;
-    r.pad();
-    return r.buildLine();
+    return recordLine(name, u"2004"_s, u"Priorat"_s,
+        { { Field::Bodega, bodega }, { Field::EFichero, u"123"_s } });
 }
 
 const QString kSample = QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos");
@@ -55,33 +48,11 @@ private slots:
     {
         const Run r = runTool({ u"lines"_s, kSample });
         QCOMPARE(r.exitCode, 0);
-        QFile expected(QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.lines.txt"));
-        QVERIFY(expected.open(QIODevice::ReadOnly));
-        QByteArray want = expected.readAll();
+        QByteArray want
+            = readBytes(QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.lines.txt"));
         if (!want.endsWith('\n'))
             want += '\n';
         QCOMPARE(r.out, want);
-    }
-
-    void csvQuotesAndTrims()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"c.Datos"_s);
-        QString error;
-        QVERIFY(writeRecordFile(path,
-            { line(u"Clos \"Mogador\""_s, u"Barbier, René"_s), QString(),
-                line(u"Ermita"_s, u"Álvaro"_s) },
-            &error));
-        const Run r = runTool({ u"csv"_s, path });
-        QCOMPARE(r.exitCode, 0);
-        const QList<QByteArray> rows = r.out.split('\n');
-        QCOMPARE(rows.size(), 4); // header, two records, the empty end
-        QVERIFY(rows[0].startsWith("NombreVino,Cosecha,DenoOrigen,Vino,"));
-        QVERIFY(rows[0].endsWith(",CaliConjunto,Imagen\r"));
-        QCOMPARE(rows[0].count(','), 60);
-        QVERIFY(rows[1].startsWith("\"Clos \"\"Mogador\"\"\",2004,Priorat,,,\"Barbier, René\","));
-        QVERIFY(rows[1].contains(",1230000000000000,"));
-        QVERIFY(rows[2].startsWith("Ermita,2004,Priorat,,,Álvaro,"));
     }
 
     // A book that an open program holds is never rewritten; a lock left by
@@ -91,12 +62,9 @@ private slots:
         QTemporaryDir dir;
         const QString in = dir.filePath(u"plain.txt"_s);
         const QString out = dir.filePath(u"Caveto20.Datos"_s);
-        QFile f(in);
-        QVERIFY(f.open(QIODevice::WriteOnly));
         const QStringList lines { line(u"Viña Ardanza"_s, u"La Rioja Alta"_s), QString(),
             line(u"Pesquera"_s, QString()) };
-        f.write(lines.join(u"\r\n"_s).toUtf8() + "\r\n");
-        f.close();
+        writeBytes(in, lines.join(u"\r\n"_s).toUtf8() + "\r\n");
         {
             BookLock held(dir.path());
             QVERIFY(held.tryLock());
@@ -105,19 +73,12 @@ private slots:
             QVERIFY(r.err.contains(u"Caveto ya está abierto"_s));
             QVERIFY(!QFile::exists(out));
         }
-        QFile stale(BookLock::lockPath(dir.path()));
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write(QByteArray::number(std::numeric_limits<int>::max()) + "\ncaveto\n"
-            + QSysInfo::machineHostName().toUtf8() + "\n");
-        stale.close();
+        writeBytes(BookLock::lockPath(dir.path()),
+            QByteArray::number(std::numeric_limits<int>::max()) + "\ncaveto\n"
+                + QSysInfo::machineHostName().toUtf8() + "\n");
         QCOMPARE(runTool({ u"rewrite"_s, in, out }).exitCode, 0);
-        QStringList back;
-        QString error;
-        QVERIFY(readRecordFile(out, &back, &error));
-        QCOMPARE(back, lines);
-        QFile written(out);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.readAll().startsWith("{\\rtf1"));
+        QCOMPARE(recordLines(out), lines);
+        QVERIFY(readBytes(out).startsWith("{\\rtf1"));
     }
 
     // Copies listed and brought back; the book replaced is kept as a copy in
@@ -128,9 +89,9 @@ private slots:
         const QString book = dir.filePath(u"Caveto20.Datos"_s);
         const QString copy = u"Caveto20-20261201-090000-000.Datos"_s;
         QString error;
-        QVERIFY(writeRecordFile(book, { line(u"Viejo"_s, u"Bodega"_s) }, &error));
+        writeBook(book, { line(u"Viejo"_s, u"Bodega"_s) });
         QVERIFY(backups::keep(book, QDateTime(QDate(2026, 12, 1), QTime(9, 0)), &error));
-        QVERIFY(writeRecordFile(book, { line(u"Nuevo"_s, u"Bodega"_s) }, &error));
+        writeBook(book, { line(u"Nuevo"_s, u"Bodega"_s) });
 
         Run r = runTool({ u"restore"_s, book });
         QCOMPARE(r.exitCode, 0);
@@ -143,9 +104,7 @@ private slots:
             QVERIFY(r.err.contains(u"Caveto ya está abierto"_s));
         }
         QCOMPARE(runTool({ u"restore"_s, book, copy }).exitCode, 0);
-        QStringList lines;
-        QVERIFY(readRecordFile(book, &lines, &error));
-        QVERIFY(lines.value(0).startsWith(u"Viejo"_s));
+        QVERIFY(recordLines(book).value(0).startsWith(u"Viejo"_s));
         QCOMPARE(backups::list(book).size(), 2);
     }
 
@@ -189,45 +148,38 @@ private slots:
     void csvImportRoundTrip()
     {
         QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("origen/Caveto20.Datos"));
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("origen"))));
-        CellarRecord odd;
-        odd[Field::NombreVino] = QStringLiteral("Clos \"Erasmus\"; 2ª");
-        odd[Field::Cosecha] = QStringLiteral("2004");
-        odd[Field::DenoOrigen] = QStringLiteral("Priorat");
-        odd[Field::Bodega] = QStringLiteral("Barbier, René");
-        odd[Field::Catador] = QStringLiteral("Ana – Œnología");
-        odd[Field::Imagen] = QStringLiteral("/home/ana/Imágenes/") + QString(60, QLatin1Char('f'));
-        odd.pad();
-        QStringList lines;
-        QString error;
-        QVERIFY(readRecordFile(
-            QStringLiteral(CAVETO_SAMPLES_DIR "/Caveto20-libreoffice.Datos"), &lines, &error));
+        const QString source = dir.filePath(u"origen/Caveto20.Datos"_s);
+        QVERIFY(QDir().mkpath(dir.filePath(u"origen"_s)));
+        QStringList lines = recordLines(kSample);
         lines.removeAll(QString());
-        lines << odd.buildLine() << line(QStringLiteral("Sin notas"), QStringLiteral("x"));
-        lines.last().replace(fieldColumn(Field::EFichero) - 1, 16, QString(16, QLatin1Char(' ')));
-        QVERIFY(writeRecordFile(source, lines, &error));
+        lines << recordLine(u"Clos \"Erasmus\"; 2ª"_s, u"2004"_s, u"Priorat"_s,
+            { { Field::Bodega, u"Barbier, René"_s }, { Field::Catador, u"Ana – Œnología"_s },
+                { Field::Imagen, u"/home/ana/Imágenes/"_s + QString(60, u'f') } })
+              << line(u"Sin notas"_s, u"x"_s);
+        lines.last().replace(fieldColumn(Field::EFichero) - 1, 16, QString(16, u' '));
+        QStringList withBlank = lines;
+        withBlank.insert(1, QString()); // an empty line gives no row
+        writeBook(source, withBlank);
 
-        const Run exported = runTool({ QStringLiteral("csv"), source });
+        const Run exported = runTool({ u"csv"_s, source });
         QCOMPARE(exported.exitCode, 0);
-        const QString csvPath = dir.filePath(QStringLiteral("bodega.csv"));
-        QFile f(csvPath);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(exported.out);
-        f.close();
-
-        const QString book = dir.filePath(QStringLiteral("nueva/Datos/Caveto20.Datos"));
-        const Run imported = runTool({ QStringLiteral("import"), csvPath, book });
+        // A header of the field names; values trimmed, quoted where they hold
+        // a separator or a quote.
+        QVERIFY(exported.out.startsWith("NombreVino,Cosecha,DenoOrigen,Vino,"));
+        QVERIFY(exported.out.contains(
+            "\r\n\"Clos \"\"Erasmus\"\"; 2ª\",2004,Priorat,,,\"Barbier, René\","));
+        const QString csvPath = dir.filePath(u"bodega.csv"_s);
+        writeBytes(csvPath, exported.out);
+        const QString book = dir.filePath(u"nueva/Datos/Caveto20.Datos"_s);
+        const Run imported = runTool({ u"import"_s, csvPath, book });
         QCOMPARE(imported.exitCode, 0);
-        QVERIFY2(imported.out.endsWith(QStringLiteral(
-                     "%1 vinos añadidos (0 filas no importadas, 0 valores cambiados)\n")
-                                           .arg(lines.size())
-                                           .toUtf8()),
+        QVERIFY2(imported.out.endsWith(
+                     u"%1 vinos añadidos (0 filas no importadas, 0 valores cambiados)\n"_s
+                         .arg(lines.size())
+                         .toUtf8()),
             imported.out.constData());
-        const Run again = runTool({ QStringLiteral("csv"), book });
-        QCOMPARE(again.out, exported.out);
-        QStringList back;
-        QVERIFY(readRecordFile(book, &back, &error));
+        QCOMPARE(runTool({ u"csv"_s, book }).out, exported.out);
+        const QStringList back = recordLines(book);
         QCOMPARE(back.size(), lines.size());
         // Program-written lines come back byte for byte (the sample's hand-made
         // lines are trimmed and padded like any value the window stores).
@@ -239,64 +191,27 @@ private slots:
     void importSaysWhatItChanged()
     {
         QTemporaryDir dir;
-        const QString csvPath = dir.filePath(QStringLiteral("export.csv"));
-        QFile f(csvPath);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(win1252::encode(
-            QStringLiteral("Wine;Vintage;Region;Score;Notes\r\n"
-                           "Viña Ardanza;2016;Rioja;93;\"Especiado,\r\nlargo.\"\r\n"
-                           ";2019;Toro;90;\r\n"
-                           "Pazo Señorans Selección de Añada Albariño;2014;Rías Baixas;95;\r\n")));
-        f.close();
-        const QString book = dir.filePath(QStringLiteral("Datos/Caveto20.Datos"));
-        const Run r = runTool({ QStringLiteral("import"), csvPath, book });
+        const QString csvPath = dir.filePath(u"export.csv"_s);
+        writeBytes(csvPath,
+            win1252::encode(u"Wine;Vintage;Region;Score;Notes\r\n"
+                            u"Viña Ardanza;2016;Rioja;93;\"Especiado,\r\nlargo.\"\r\n"
+                            u";2019;Toro;90;\r\n"
+                            u"Pazo Señorans Selección de Añada Albariño;2014;Rías Baixas;95;\r\n"));
+        const QString book = dir.filePath(u"Datos/Caveto20.Datos"_s);
+        const Run r = runTool({ u"import"_s, csvPath, book });
         QCOMPARE(r.exitCode, 0);
-        const QStringList out
-            = QString::fromUtf8(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList out = QString::fromUtf8(r.out).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(out.size(), 4);
-        QCOMPARE(out[0], QStringLiteral("columna «Score»: no se reconoce; no se importa"));
-        QCOMPARE(
-            out[1], QStringLiteral("línea 4: no se importa: la fila no da el nombre del vino"));
+        QCOMPARE(out[0], u"columna «Score»: no se reconoce; no se importa"_s);
+        QCOMPARE(out[1], u"línea 4: no se importa: la fila no da el nombre del vino"_s);
         QCOMPARE(out[2],
-            QStringLiteral("línea 5, «Wine»: «Pazo Señorans Selección de Añada Albariño» → "
-                           "«Pazo Señorans Selección de Aña» (más de 30 caracteres)"));
-        QVERIFY(out[3].endsWith(
-            QStringLiteral("2 vinos añadidos (1 fila no importada, 1 valor cambiado)")));
-        QStringList lines;
-        QString error;
-        QVERIFY(readRecordFile(book, &lines, &error));
+            u"línea 5, «Wine»: «Pazo Señorans Selección de Añada Albariño» → "
+            u"«Pazo Señorans Selección de Aña» (más de 30 caracteres)"_s);
+        QVERIFY(out[3].endsWith(u"2 vinos añadidos (1 fila no importada, 1 valor cambiado)"_s));
+        const QStringList lines = recordLines(book);
         QCOMPARE(lines.size(), 2);
         const QString notes = CellarRecord::parse(lines[0])[Field::EFichero];
-        QVERIFY(
-            QFile::exists(dir.filePath(QStringLiteral("Datos/") + notes + QStringLiteral(".txt"))));
-    }
-
-    // An import while the program holds the cellar would be lost at the
-    // program's next save: the tool refuses and says so.
-    void importRefusesABookAnOpenProgramHolds()
-    {
-        QTemporaryDir dir;
-        const QString csvPath = dir.filePath(QStringLiteral("export.csv"));
-        QFile f(csvPath);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Wine,Notes\nA,una nota\n");
-        f.close();
-        const QString book = dir.filePath(QStringLiteral("Caveto20.Datos"));
-        QString error;
-        QVERIFY(writeRecordFile(book, { line("Viejo", "Bodega") }, &error));
-        QFile before(book);
-        QVERIFY(before.open(QIODevice::ReadOnly));
-        const QByteArray bytes = before.readAll();
-        before.close();
-        caveto::BookLock held(dir.path());
-        QVERIFY(held.tryLock());
-        const Run r = runTool({ QStringLiteral("import"), csvPath, book });
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains(QStringLiteral("Caveto ya está abierto con esta bodega")));
-        QVERIFY(r.err.contains(QStringLiteral("Cierre Caveto")));
-        QVERIFY(before.open(QIODevice::ReadOnly));
-        QCOMPARE(before.readAll(), bytes);
-        QCOMPARE(QDir(dir.path()).entryList({ QStringLiteral("*.txt") }, QDir::Files).size(), 0);
+        QVERIFY(QFile::exists(dir.filePath(u"Datos/"_s + notes + u".txt"_s)));
     }
 };
 

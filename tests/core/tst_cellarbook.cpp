@@ -6,7 +6,7 @@
 #include "cellar/Backups.h"
 #include "cellar/CellarBook.h"
 #include "cellar/NotesFiles.h"
-#include "cellar/RecordLine.h"
+#include "support/BookFiles.h"
 #include "support/FileSizeLimit.h"
 #include "support/Unprivileged.h"
 
@@ -25,17 +25,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString wine(const QString &name, const QString &deno, const QString &vino = u"Tinto"_s,
-    const QString &estante = QString())
+QString wine(const QString &name, const QString &deno, const QString &vino = u"Tinto"_s)
 {
-    CellarRecord r;
-    r[Field::NombreVino] = name;
-    r[Field::Cosecha] = u"2001"_s;
-    r[Field::DenoOrigen] = deno;
-    r[Field::Vino] = vino;
-    r[Field::Estante] = estante;
-    r.pad();
-    return r.buildLine();
+    return recordLine(name, u"2001"_s, deno, { { Field::Vino, vino } });
 }
 
 // A line whose first 60 columns are `key`, the sort key.
@@ -44,24 +36,13 @@ QString rec(const QString &key, int width = 60)
     return key.leftJustified(width);
 }
 
-QByteArray bytes(const QString &path)
+// The keys of these lines, "-" for an empty line.
+QString keys(const QStringList &lines)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
-QStringList fileLines(const QString &path)
-{
-    QStringList lines;
-    QString error;
-    return readRecordFile(path, &lines, &error) ? lines : QStringList { u"<unreadable>"_s };
+    QStringList out;
+    for (const QString &line : lines)
+        out << (line.isEmpty() ? u"-"_s : line.trimmed());
+    return out.join(u'|');
 }
 
 // The two books save_loop saves in turn, about 3 MB each.
@@ -79,7 +60,17 @@ class TestCellarBook : public QObject
 {
     Q_OBJECT
 
+    std::optional<QTemporaryDir> dir;
+    QString path; // the book, in the folder of the test
+    QString error;
+
 private slots:
+    void init()
+    {
+        dir.emplace();
+        path = dir->filePath(u"Caveto20.Datos"_s);
+    }
+
     void recordAndValueLists()
     {
         const QStringList image { wine(u"Viña Sol"_s, u"Penedès"_s), QString(),
@@ -95,14 +86,11 @@ private slots:
 
         // A value list holds a value once, in the form that sorts first, and
         // a blank value (or none, on a short line) as a blank entry.
-        QCOMPARE(buildValueList(image, Field::DenoOrigen),
-            (QStringList {
-                QString(30, u' '), u"Penedès"_s.leftJustified(30), u"RIOJA"_s.leftJustified(30) }));
-        QCOMPARE(buildValueList(image, Field::Vino),
-            (QStringList {
-                QString(30, u' '), u"Blanco"_s.leftJustified(30), u"Tinto"_s.leftJustified(30) }));
-        QCOMPARE(buildValueList(image, Field::Estante), QStringList { QString(15, u' ') });
         const QStringList denos = buildValueList(image, Field::DenoOrigen);
+        QCOMPARE(denos.value(1), u"Penedès"_s.leftJustified(30));
+        QCOMPARE(keys(denos), u"|Penedès|RIOJA"_s);
+        QCOMPARE(keys(buildValueList(image, Field::Vino)), u"|Blanco|Tinto"_s);
+        QCOMPARE(buildValueList(image, Field::Estante), QStringList { QString(15, u' ') });
         QVERIFY(valueListContains(denos, u"  rioja "));
         QVERIFY(!valueListContains(denos, u"Ribeiro"));
 
@@ -119,83 +107,71 @@ private slots:
     // error that leaves the lines alone.
     void recordFileOnDisk()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Caveto20.Datos"_s);
         const QStringList lines { wine(u"Marqués de Cáceres"_s, u"Rioja"_s),
             wine(u"{Llaves} \\ y barras"_s, u"Cariñena"_s),
             wine(u"Œil de Perdrix — “rosé” €"_s, u"Navarra"_s) };
-        QString error;
-        QVERIFY(writeRecordFile(path, lines, &error));
-        const QByteArray written = bytes(path);
+        writeBook(path, lines);
+        const QByteArray written = readBytes(path);
         QVERIFY(written.startsWith("{\\rtf1"));
         QVERIFY(
             std::all_of(written.begin(), written.end(), [](char c) { return uchar(c) < 0x80; }));
-        QCOMPARE(fileLines(path), lines);
+        QCOMPARE(recordLines(path), lines);
 
         writeBytes(path, written.left(written.lastIndexOf("Perdrix") + 3)); // a record cut short
-        const QStringList back = fileLines(path);
+        const QStringList back = recordLines(path);
         QCOMPARE(back.first(), lines.first());
         QVERIFY(back.last().startsWith(u"Œil"_s));
         QVERIFY2(
             !back.last().contains(u'\\') && !back.last().contains(u'{'), qPrintable(back.last()));
 
         QStringList kept { u"kept"_s };
-        QVERIFY(!readRecordFile(dir.filePath(u"no/Caveto20.Datos"_s), &kept, &error));
+        QVERIFY(!readRecordFile(dir->filePath(u"no/Caveto20.Datos"_s), &kept, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(kept, QStringList { u"kept"_s });
     }
 
     void missingAndUnreadableBooks()
     {
-        QTemporaryDir dir;
-        CellarBook created(dir.filePath(u"Datos/Caveto20.Datos"_s));
-        QString error;
+        CellarBook created(dir->filePath(u"Datos/Caveto20.Datos"_s));
         QVERIFY2(created.open(&error), qPrintable(error));
         QVERIFY(created.isEmpty());
-        QCOMPARE(fileLines(created.path()), QStringList());
+        QCOMPARE(recordLines(created.path()), QStringList());
 
         // A folder where the file should be: it exists and cannot be read,
         // and is never taken for an empty book.
-        const QString folder = dir.filePath(u"Caveto20.Datos"_s);
-        QVERIFY(QDir().mkpath(folder));
-        CellarBook unreadable(folder);
+        QVERIFY(QDir().mkpath(path));
+        CellarBook unreadable(path);
         QVERIFY(!unreadable.open(&error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(QFileInfo(path).isDir());
     }
 
     void commandsKeepFileAndListInStep()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Caveto20.Datos"_s);
-        QString error;
-        QVERIFY(writeRecordFile(path, { rec(u"Toro"_s), QString(), rec(u"alella"_s) }, &error));
+        writeBook(path, { rec(u"Toro"_s), QString(), rec(u"alella"_s) });
         CellarBook book(path);
         QVERIFY(book.open(&error));
-        QCOMPARE(book.image(), (QStringList { rec(u"Toro"_s), QString(), rec(u"alella"_s) }));
-        QCOMPARE(book.records(), (QStringList { rec(u"alella"_s), rec(u"Toro"_s) }));
+        QCOMPARE(keys(book.image()), u"Toro|-|alella"_s);
+        QCOMPARE(keys(book.records()), u"alella|Toro"_s);
 
         // A new record goes at the end of the file and to its place in the list.
         QVERIFY(book.add(rec(u"Rioja"_s), &error));
-        QCOMPARE(fileLines(path),
-            (QStringList { rec(u"Toro"_s), QString(), rec(u"alella"_s), rec(u"Rioja"_s) }));
-        QCOMPARE(
-            book.records(), (QStringList { rec(u"alella"_s), rec(u"Rioja"_s), rec(u"Toro"_s) }));
+        QCOMPARE(keys(recordLines(path)), u"Toro|-|alella|Rioja"_s);
+        QCOMPARE(keys(book.records()), u"alella|Rioja|Toro"_s);
 
         // A replaced record takes its new place; the file is rewritten in list
         // order and a line with a blank key stays only in the list.
         QVERIFY(book.replace(2, rec(u"Bierzo"_s), &error));
-        QCOMPARE(
-            fileLines(path), (QStringList { rec(u"alella"_s), rec(u"Bierzo"_s), rec(u"Rioja"_s) }));
+        QCOMPARE(keys(recordLines(path)), u"alella|Bierzo|Rioja"_s);
         QVERIFY(book.replace(0, rec(QString()), &error));
         QCOMPARE(
             book.records(), (QStringList { rec(QString()), rec(u"Bierzo"_s), rec(u"Rioja"_s) }));
-        QCOMPARE(fileLines(path), (QStringList { rec(u"Bierzo"_s), rec(u"Rioja"_s) }));
+        QCOMPARE(keys(recordLines(path)), u"Bierzo|Rioja"_s);
 
         // A removed record leaves the file in list order, blank key included.
         QVERIFY(book.remove(1, &error));
         QCOMPARE(book.records(), (QStringList { rec(QString()), rec(u"Rioja"_s) }));
-        QCOMPARE(fileLines(path), book.records());
+        QCOMPARE(recordLines(path), book.records());
         QVERIFY(!book.remove(5, &error));
 
         // The last record blanked leaves an empty list; value lists come from
@@ -222,14 +198,11 @@ private slots:
     {
         QFETCH(int, command);
         QFETCH(QString, failure);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Caveto20.Datos"_s);
         CellarBook book(path);
-        QString error;
         QVERIFY(book.open(&error));
         for (const QString &key : { u"Toro"_s, u"Rioja"_s, u"Bierzo"_s })
             QVERIFY(book.add(rec(key), &error));
-        const QByteArray before = bytes(path);
+        const QByteArray before = readBytes(path);
         const QStringList image = book.image();
         const QStringList records = book.records();
         bool ok;
@@ -241,7 +214,7 @@ private slots:
             } else {
                 const bool readOnlyFile = failure == "read-only file"_L1;
                 QVERIFY(QFile::setPermissions(
-                    dir.path(), QFileDevice::Permissions(readOnlyFile ? 0x7777 : 0x5555)));
+                    dir->path(), QFileDevice::Permissions(readOnlyFile ? 0x7777 : 0x5555)));
                 QVERIFY(QFile::setPermissions(
                     path, QFileDevice::Permissions(readOnlyFile ? 0x4444 : 0x6666)));
                 user.emplace();
@@ -250,17 +223,17 @@ private slots:
                 : command == 1 ? book.replace(1, rec(u"Alella"_s), &error)
                                : book.remove(1, &error);
         }
-        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700)));
+        QVERIFY(QFile::setPermissions(dir->path(), QFileDevice::Permissions(0x7700)));
         QVERIFY(!ok);
         // The message names the file and says why, in Spanish.
         QVERIFY2(error.startsWith(QDir::toNativeSeparators(path)), qPrintable(error));
         QVERIFY2(error.contains(u"No queda espacio"_s) || error.contains(u"demasiado grande"_s)
                 || error.contains(u"Permiso denegado"_s) || error.contains(u"solo lectura"_s),
             qPrintable(error));
-        QCOMPARE(bytes(path), before);
+        QCOMPARE(readBytes(path), before);
         QCOMPARE(book.image(), image);
         QCOMPARE(book.records(), records);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { u"Caveto20.Datos"_s });
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { u"Caveto20.Datos"_s });
     }
 
     // A save killed at any moment (kill -9, a power cut to the program)
@@ -268,8 +241,6 @@ private slots:
     // temporary file.
     void killedSavesLeaveAWholeBook()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Caveto20.Datos"_s);
         const QStringList a = trialBook(u'A', u'.'), b = trialBook(u'B', u',');
         QRandomGenerator random(20261206);
         for (int trial = 0; trial < 10; ++trial) {
@@ -279,46 +250,43 @@ private slots:
             QTest::qWait(int(random.bounded(20, 300)));
             ::kill(pid_t(saver.processId()), SIGKILL);
             QVERIFY(saver.waitForFinished());
-            const QStringList lines = fileLines(path);
+            const QStringList lines = recordLines(path);
             QVERIFY2(lines == a || lines == b,
                 qPrintable(u"trial %1: %2 lines"_s.arg(trial).arg(lines.size())));
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden),
                 QStringList { u"Caveto20.Datos"_s });
         }
     }
 
-    // Each save keeps the file as it was in Datos/Copias, newest first.
+    // Each save keeps the file as it was in Copias beside it, newest first.
     void everySaveKeepsThePreviousVersion()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Datos/Caveto20.Datos"_s);
         CellarBook book(path);
         QDateTime now(QDate(2026, 12, 6), QTime(10, 0));
         book.setClock([&now] { return now; });
-        QString error;
         QVERIFY(book.open(&error)); // creates the empty file: nothing to keep yet
         QCOMPARE(backups::list(path).size(), 0);
-        QList<QByteArray> versions { bytes(path) };
+        QList<QByteArray> versions { readBytes(path) };
         for (int i = 1; i <= 3; ++i) {
             now = now.addSecs(60);
             QVERIFY(book.add(rec(QString::number(i)), &error));
-            versions << bytes(path);
+            versions << readBytes(path);
         }
         const QList<backups::Copy> copies = backups::list(path);
         QCOMPARE(copies.size(), 3);
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(bytes(copies[i].path), versions[2 - i]);
+            QCOMPARE(readBytes(copies[i].path), versions[2 - i]);
             QCOMPARE(copies[i].taken, QDateTime(QDate(2026, 12, 6), QTime(10, 3 - i)));
         }
         QVERIFY(copies[0].path.endsWith(u"/Copias/Caveto20-20261206-100300-000.Datos"_s));
         QCOMPARE(book.takeBackupWarning(), QString());
 
         // A notes file that goes is moved there, not erased.
-        const QString notes = dir.filePath(u"Datos/5122026101010100.txt"_s);
+        const QString notes = dir->filePath(u"5122026101010100.txt"_s);
         writeBytes(notes, "{\\rtf1 Cata de Pilar\\par}");
         QVERIFY(backups::keepNotes(notes, now, &error));
         QVERIFY(!QFile::exists(notes));
-        QCOMPARE(bytes(dir.filePath(u"Datos/Copias/5122026101010100-20261206-100300-000.txt"_s)),
+        QCOMPARE(readBytes(dir->filePath(u"Copias/5122026101010100-20261206-100300-000.txt"_s)),
             QByteArray("{\\rtf1 Cata de Pilar\\par}"));
     }
 
@@ -326,13 +294,10 @@ private slots:
     // and, with the real rules, ten times the book's size.
     void pruning()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"Caveto20.Datos"_s);
         CellarBook book(path);
         QDateTime now(QDate(2026, 10, 1), QTime(9, 0));
         book.setClock([&now] { return now; });
         book.setBackupRules({ 20, 30, 1000000 }); // only the count and the days decide
-        QString error;
         QVERIFY(book.open(&error));
         QVERIFY(book.add(rec(u"0"_s), &error));
         QList<QDateTime> saves; // four saves a day for 50 days, newest first
@@ -373,11 +338,9 @@ private slots:
 
     void aCopyThatCannotBeMadeNeverStopsTheSave()
     {
-        QTemporaryDir dir;
-        CellarBook book(dir.filePath(u"Caveto20.Datos"_s));
-        QString error;
+        CellarBook book(path);
         QVERIFY(book.open(&error));
-        writeBytes(dir.filePath(u"Copias"_s), {}); // a file where the folder should be
+        writeBytes(dir->filePath(u"Copias"_s), {}); // a file where the folder should be
         QVERIFY(book.add(rec(u"1"_s), &error));
         QVERIFY(book.add(rec(u"2"_s), &error));
         QCOMPARE(book.count(), 2);
@@ -408,9 +371,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, usable);
         QCOMPARE(isUsableNotesName(name), usable);
-        QTemporaryDir dir;
-        const QString path = notesFileIn(dir.path(), name);
-        QCOMPARE(path, usable ? QDir(dir.path()).absoluteFilePath(name + u".txt"_s) : QString());
+        const QString path = notesFileIn(dir->path(), name);
+        QCOMPARE(path, usable ? QDir(dir->path()).absoluteFilePath(name + u".txt"_s) : QString());
     }
 };
 
