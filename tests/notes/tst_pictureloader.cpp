@@ -116,8 +116,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes"); // null: no file
         QTest::addColumn<QString>("message");
         const QByteArray jpeg = quadrants(QSize(640, 480), "jpeg");
-        QByteArray scrambled = jpeg;
-        scrambled.replace(20, 180, QByteArray(180, char(0xFF)));
         QByteArray wmf("\xD7\xCD\xC6\x9A", 4);
         wmf += QByteArray(40, '\0');
         QByteArray emf(88, '\0');
@@ -125,10 +123,8 @@ private slots:
         emf.replace(40, 4, " EMF");
         QTest::newRow("cut short")
             << "cortada.jpg" << jpeg.left(jpeg.size() / 2) << said(kDamaged, "cortada.jpg");
-        QTest::newRow("scrambled") << "revuelta.jpg" << scrambled << said(kDamaged, "revuelta.jpg");
         QTest::newRow("text") << "notas.jpg" << QByteArray("no soy una foto\n")
                               << said(kUnknown, "notas.jpg");
-        QTest::newRow("empty") << "nada.bmp" << QByteArray("") << said(kUnknown, "nada.bmp");
         QTest::newRow("metafile") << "etiqueta.wmf" << wmf
                                   << said(
                                          kMetafile, "etiqueta.wmf", "metarchivos de Windows (WMF)");
