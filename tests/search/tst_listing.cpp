@@ -40,21 +40,6 @@ private slots:
         QCOMPARE(f.script->opened, QStringList({ "TFormInicio" }));
     }
 
-    // The last search is the search window's: the listing keeps none.
-    void openingStartsEmpty()
-    {
-        CavetoFixture f;
-        TFormCavetoPas *w = startBook(f);
-        w->UltimaBusqueda.vino = QStringLiteral("Tinto");
-        inNext<TFormListado2>(f, [&](TFormListado2 *l) {
-            QVERIFY(l->CVino->currentText().isEmpty());
-            QCOMPARE(l->CVino->count(), 2);
-            l->BSalirInformes->click();
-        });
-        QTest::mouseClick(w->BInformes, Qt::LeftButton);
-        QVERIFY(f.script->pendingActions() == 0);
-    }
-
     // Every wine in file order, not the record list's, under the heading,
     // then the totals; a second run gives the same report. Unlike the
     // search, an emptied count takes the comparison back too. Printed
