@@ -206,6 +206,7 @@ private slots:
             QTest::keyClick(e->EditorNotas, Qt::Key_D, Qt::ControlModifier);
             QTest::mouseClick(e->BCabecera, Qt::LeftButton);
             shown = e->EditorNotas->lines();
+            QVERIFY(!e->BSalvar->isEnabled());
             QTest::mouseClick(e->BSalvar, Qt::LeftButton);
             QTest::mouseClick(e->BSalir, Qt::LeftButton);
         });
