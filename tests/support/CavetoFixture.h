@@ -70,14 +70,6 @@ struct CavetoFixture
         QVERIFY2(caveto::writeRecordFile(dataFile(), lines, &error), qPrintable(error));
     }
 
-    void writeRawDataFile(const QByteArray &bytes)
-    {
-        QDir().mkpath(dir.filePath(QStringLiteral("Datos")));
-        QFile f(dataFile());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
     // Starts the program: the splash is answered with "Entrar".
     void start()
     {
