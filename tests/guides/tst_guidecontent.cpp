@@ -96,11 +96,6 @@ QString saidBefore(QHash<QString, QString> &seen, const QString &where, const QS
     return {};
 }
 
-int maskLabel(const QImage &mask, QPoint p)
-{
-    return mask.constScanLine(p.y())[p.x()];
-}
-
 // The mean colour of the 3 x 3 pixels around p, which evens out JPEG noise.
 // Land is a warm cream, the sea blue.
 int warmth(const QImage &image, QPoint p)
@@ -302,14 +297,15 @@ private slots:
         const QHash<QString, int> islands = { { "Abona", 14 }, { "Tacoronte Acentejo", 14 },
             { "Valle de Guimar", 14 }, { "Valle de la Oratava", 14 }, { "Ycoden Daute Isora", 14 },
             { "El Hierro", 11 }, { "La Palma", 12 }, { "Lanzarote", 17 } };
+        const auto label = [this](QPoint p) { return m_mask.constScanLine(p.y())[p.x()]; };
         for (int i = 0; i < kAppellationCount; ++i) {
             const QPoint c = markerCentreOnMap(i);
             const QByteArray name = appellations()[i].name;
             QVERIFY2(QRect(2, 2, kMapWidth - 4, kMapHeight - 4).contains(c), name);
-            QVERIFY2(maskLabel(m_mask, c) == islands.value(appellationName(i), 1), name);
+            QVERIFY2(label(c) == islands.value(appellationName(i), 1), name);
             for (int dy = -2; dy <= 2; ++dy)
                 for (int dx = -2; dx <= 2; ++dx)
-                    QVERIFY2(maskLabel(m_mask, c + QPoint(dx, dy)) == maskLabel(m_mask, c), name);
+                    QVERIFY2(label(c + QPoint(dx, dy)) == label(c), name);
             QVERIFY2(warmth(m_map, c) > 20, name);
         }
     }

@@ -235,9 +235,7 @@ private slots:
         QCOMPARE(window->PTipoPlato->text(), QStringLiteral("Aperitivos y Tapas"));
         QCOMPARE(window->PDescripcion->text(), QStringLiteral("Aceitunas"));
         QCOMPARE(shownCodes(window.get()), QStringLiteral("20000000"));
-        const QList<QComboBox *> lists = window->findChildren<QComboBox *>();
-        QCOMPARE(lists.size(), 8);
-        for (QComboBox *list : lists)
+        for (QComboBox *list : window->findChildren<QComboBox *>())
             QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(QApplication::focusWidget(), window->CApeTapas);
         for (const char *name :
