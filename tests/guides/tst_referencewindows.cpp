@@ -1,13 +1,10 @@
-// The reference windows: the five texts (grapes, decalogue, lexicon,
-// introduction, dictionary) shown whole and read-only, the dictionary's
-// headword search through its find window, the food pairing window, and the
-// about window with the two addresses it hands to the desktop (web and mail
-// addresses only, never a file or a program).
+// The reference windows: the five texts, the dictionary's headword search,
+// the food pairing and the about window with the two addresses it hands to
+// the desktop (web and mail addresses only, never a file or a program).
 
 #include "support/CavetoFixture.h"
 #include "support/PickItem.h"
 
-#include "app/Globals.h"
 #include "controls/Blinklbl.h"
 #include "controls/GIFImage.h"
 #include "controls/HilightLabel.h"
@@ -23,23 +20,15 @@
 #include "guides/Maridaje.h"
 #include "guides/Uvas.h"
 #include "platform/FormStyle.h"
-#include "platform/MessageBox.h"
 #include "platform/OpenAddress.h"
 #include "platform/RichEdit.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTextBlock>
-#include <QTextLayout>
-
-#include <memory>
 
 using namespace caveto::guides;
 
@@ -52,7 +41,7 @@ template <class W> std::unique_ptr<W> opened()
     auto window = std::make_unique<W>();
     window->show();
     if (!QTest::qWaitForWindowActive(window.get()))
-        return nullptr;
+        qFatal("%s did not show", W::staticMetaObject.className());
     return window;
 }
 
@@ -99,8 +88,6 @@ private slots:
     }
     void init() { m_opened.clear(); }
 
-    // ---- The texts ----
-
     void textWindows_data()
     {
         QTest::addColumn<int>("window");
@@ -145,17 +132,17 @@ private slots:
         QVERIFY(!shown->isVisible());
     }
 
-    // ---- The dictionary ----
-
     // The find window stays beside the dictionary (modeless), its options
-    // shown but fixed: any part of a word, downwards. "Buscar siguiente"
-    // waits for a text. However the window closes, the message of a failed
-    // search goes; opened again, it keeps its text; it closes with the
-    // dictionary.
-    void findWindow()
+    // shown but fixed: any part of a word, downwards; "Buscar siguiente"
+    // waits for a text. A lower-case query finds only the capitals of a
+    // headword: "vendimia" stands in several definitions before its entry,
+    // the last one. Past the last match every search fails, blinking its
+    // message once a second, and the selection stays; a click into the text
+    // starts again at the top. However the find window closes, the message
+    // goes; opened again, it keeps its text; it closes with the dictionary.
+    void dictionarySearch()
     {
         auto dictionary = opened<TFormDiccionarioAH>();
-        QVERIFY(dictionary);
         TFindDialog *find = openFind(dictionary.get());
         QVERIFY(!find->isModal());
         QCOMPARE(QApplication::focusWidget(), find->EBuscar);
@@ -165,32 +152,7 @@ private slots:
         QVERIFY(!find->CPalabra->isChecked() && !find->CMayusculas->isChecked()
             && find->RAbajo->isChecked());
         QVERIFY(!find->BSiguiente->isEnabled());
-        for (int how = 0; how < 3; ++how) {
-            search(dictionary.get(), QStringLiteral("no hay tal"));
-            QCOMPARE(dictionary->LExiste->text(), kNoExiste);
-            if (how == 0)
-                QTest::mouseClick(find->BCancelar, Qt::LeftButton);
-            else if (how == 1)
-                QTest::keyClick(find->EBuscar, Qt::Key_Escape);
-            else
-                find->close();
-            QVERIFY2(!find->isVisible() && dictionary->LExiste->text().isEmpty(),
-                QByteArray::number(how));
-            QCOMPARE(openFind(dictionary.get()), find);
-            QCOMPARE(find->FindText(), QStringLiteral("no hay tal"));
-        }
-        QTest::mouseClick(dictionary->BOkDatos, Qt::LeftButton);
-        QVERIFY(!dictionary->isVisible() && !find->isVisible());
-    }
 
-    // A lower-case query finds only the capitals of a headword: "vendimia"
-    // stands in several definitions before its entry, the last one. Past the
-    // last match every search fails, blinking its message once a second, and
-    // the selection stays; a click into the text starts again at the top.
-    void searchHasNoWrapAround()
-    {
-        auto dictionary = opened<TFormDiccionarioAH>();
-        QVERIFY(dictionary);
         TRichEdit *text = dictionary->EditorNotas;
         search(dictionary.get(), QStringLiteral("vendimia"));
         QCOMPARE(text->textCursor().selectedText(), QStringLiteral("VENDIMIA"));
@@ -199,10 +161,9 @@ private slots:
         QCOMPARE(block.blockNumber(), text->document()->blockCount() - 3);
         QCOMPARE(dictionary->focusWidget(), text);
         QVERIFY(text->viewport()->rect().contains(text->cursorRect().center()));
-
         TBlinkLabel *message = dictionary->LExiste;
         for (int i = 0; i < 2; ++i) {
-            QTest::keyClick(dictionary->FindDialog1->EBuscar, Qt::Key_Return);
+            QTest::keyClick(find->EBuscar, Qt::Key_Return);
             QCOMPARE(message->text(), kNoExiste);
             QCOMPARE(text->textCursor().selectionStart(), block.position());
             QCOMPARE(text->textCursor().selectedText(), QStringLiteral("VENDIMIA"));
@@ -211,11 +172,26 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(message->isVisible(), !shown, 1500);
         QTRY_COMPARE_WITH_TIMEOUT(message->isVisible(), shown, 1500);
         QCOMPARE(message->blinkTimer()->interval(), 1000);
-
         QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-        QTest::mouseClick(dictionary->FindDialog1->BSiguiente, Qt::LeftButton);
+        QTest::mouseClick(find->BSiguiente, Qt::LeftButton);
         QCOMPARE(text->textCursor().selectedText(), QStringLiteral("VENDIMIA"));
         QCOMPARE(message->text(), QString());
+
+        for (int how = 0; how < 3; ++how) {
+            search(dictionary.get(), QStringLiteral("no hay tal"));
+            QCOMPARE(message->text(), kNoExiste);
+            if (how == 0)
+                QTest::mouseClick(find->BCancelar, Qt::LeftButton);
+            else if (how == 1)
+                QTest::keyClick(find->EBuscar, Qt::Key_Escape);
+            else
+                find->close();
+            QVERIFY2(!find->isVisible() && message->text().isEmpty(), QByteArray::number(how));
+            QCOMPARE(openFind(dictionary.get()), find);
+            QCOMPARE(find->FindText(), QStringLiteral("no hay tal"));
+        }
+        QTest::mouseClick(dictionary->BOkDatos, Qt::LeftButton);
+        QVERIFY(!dictionary->isVisible() && !find->isVisible());
     }
 
     // Each search starts after the selection, or at the top wherever the
@@ -225,10 +201,8 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("found");
-        for (const auto &[typed, found] :
-            { std::pair("abierto", "ABIERTO"), { "abocado", "ABOCADO" }, { "acido", "ACIDO" },
-                { "añada", "" }, { "AÑADA", "AÑADA" }, { "tipificación", "" },
-                { "tipificaciÓn", "TIPIFICACIÓN" }, { "degÜelle", "DEGÜELLE" } })
+        for (const auto &[typed, found] : { std::pair("abierto", "ABIERTO"), { "acido", "ACIDO" },
+                 { "añada", "" }, { "AÑADA", "AÑADA" }, { "tipificaciÓn", "TIPIFICACIÓN" } })
             QTest::newRow(typed) << QString::fromUtf8(typed) << QString::fromUtf8(found);
     }
     void searchFinds()
@@ -236,7 +210,6 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, found);
         auto dictionary = opened<TFormDiccionarioAH>();
-        QVERIFY(dictionary);
         TRichEdit *text = dictionary->EditorNotas;
         text->moveCursor(QTextCursor::End);
         QList<int> starts;
@@ -253,21 +226,16 @@ private slots:
         QVERIFY(starts.isEmpty() || text->document()->findBlock(starts[0]).position() == starts[0]);
     }
 
-    // ---- Food pairing ----
-
     // The window opens on the first appetiser, "Aceitunas"; every list shows
     // its first dish. The tab order runs through the lists; the focus moving
     // into a list shows its dish, and so does a choice with the keys.
-    void pairingOpensOnTheFirstAppetiser()
+    void pairing()
     {
         auto window = opened<TFormMaridaje>();
-        QVERIFY(window);
         QCOMPARE(window->PTipoPlato->text(), QStringLiteral("Aperitivos y Tapas"));
         QCOMPARE(window->PDescripcion->text(), QStringLiteral("Aceitunas"));
         QCOMPARE(shownCodes(window.get()), QStringLiteral("20000000"));
-        const QList<QComboBox *> lists = window->findChildren<QComboBox *>();
-        QCOMPARE(lists.size(), 8);
-        for (QComboBox *list : lists)
+        for (QComboBox *list : window->findChildren<QComboBox *>())
             QCOMPARE(list->currentIndex(), 0);
         QCOMPARE(QApplication::focusWidget(), window->CApeTapas);
         for (const char *name :
@@ -284,46 +252,19 @@ private slots:
         QCOMPARE(shownCodes(window.get()), QStringLiteral("02100000"));
         for (QLabel *picture : window->Panel1->findChildren<QLabel *>(QRegularExpression("^Image")))
             QVERIFY2(!picture->pixmap().isNull(), qPrintable(picture->objectName()));
-        QTest::mouseClick(window->BOkDatos, Qt::LeftButton);
-        QVERIFY(!window->isVisible());
-    }
 
-    void pairingOfAChosenDish_data()
-    {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("dish");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("codes");
-        QTest::newRow("chorizo") << "CApeTapas" << QString("Chorizo") << "Aperitivos y Tapas"
-                                 << "21001320";
-        QTest::newRow("sopas") << "CSopas" << QString("Arroz a banda") << "Sopas Arroces y Pasta"
-                               << "00112300";
-        QTest::newRow("every step") << "CCarne" << QString("Pato asado") << "Carne, Caza y Aves"
-                                    << "01030230";
-    }
-    void pairingOfAChosenDish()
-    {
-        QFETCH(QString, list);
-        QFETCH(QString, dish);
-        QFETCH(QString, title);
-        QFETCH(QString, codes);
-        auto window = opened<TFormMaridaje>();
-        QVERIFY(window);
-        QComboBox *combo = window->findChild<QComboBox *>(list);
-        QVERIFY(pickWithMouse(combo, dishRow(combo, dish)));
-        QCOMPARE(window->PTipoPlato->text(), title);
-        QCOMPARE(window->PDescripcion->text(), dish);
-        QCOMPARE(shownCodes(window.get()), codes);
-    }
-
-    // A character that is no code leaves its panel as it was; a dish whose
-    // codes are all "0" shows "No" on every panel.
-    void pairingCodes()
-    {
-        auto window = opened<TFormMaridaje>();
-        QVERIFY(window);
-        QVERIFY(
-            pickWithMouse(window->CCarne, dishRow(window->CCarne, QStringLiteral("Pato asado"))));
+        // A chosen dish shows its list's title, its name and its codes. A
+        // character that is no code leaves its panel as it was; a dish whose
+        // codes are all "0" shows "No" on every panel.
+        for (const auto &[list, dish, shown] :
+            { std::tuple(window->CApeTapas, "Chorizo", "Aperitivos y Tapas 21001320"),
+                { window->CSopas, "Arroz a banda", "Sopas Arroces y Pasta 00112300" },
+                { window->CCarne, "Pato asado", "Carne, Caza y Aves 01030230" } }) {
+            QVERIFY(pickWithMouse(list, dishRow(list, QString::fromUtf8(dish))));
+            QCOMPARE(window->PDescripcion->text(), QString::fromUtf8(dish));
+            QCOMPARE(window->PTipoPlato->text() + u' ' + shownCodes(window.get()),
+                QString::fromUtf8(shown));
+        }
         window->CodigoMaridaje = { "3", "x", "3", " ", "3", "", "3", "9" };
         window->Crea_TipoVino();
         QCOMPARE(shownCodes(window.get()), QStringLiteral("31333230"));
@@ -341,9 +282,9 @@ private slots:
         QVERIFY(view->fontMetrics().horizontalAdvance(verduras->itemText(0).left(74))
             > view->viewport()->width());
         verduras->hidePopup();
+        QTest::mouseClick(window->BOkDatos, Qt::LeftButton);
+        QVERIFY(!window->isVisible());
     }
-
-    // ---- About ----
 
     void openableAddresses_data()
     {
@@ -353,7 +294,6 @@ private slots:
             QTest::newRow(address) << QString::fromLatin1(address) << accepted;
         };
         row("http://www.caveto.example", true);
-        row("https://www.caveto.example/vinos?d=rioja", true);
         row("mailto:caveto@caveto.example", true);
         row("MAILTO:Caveto@Caveto.Example", true);
         row("mailto:caveto@caveto.example?attach=/etc/passwd", false);
@@ -362,12 +302,9 @@ private slots:
         row("http://", false);
         row("file:///etc/passwd", false);
         row("/usr/bin/xterm", false);
-        row("C:\\Windows\\System32\\calc.exe", false);
         row("xterm -e sh", false);
         row("javascript:alert(1)", false);
-        row("smb://servidor/compartido", false);
         row("www.caveto.example", false);
-        row("http://www.caveto .example", false);
         row("", false);
     }
     void openableAddresses()
@@ -377,13 +314,25 @@ private slots:
         QCOMPARE(caveto::openableAddress(address).isValid(), accepted);
     }
 
-    // The two links open the web page and a mail to the maker; a press that
-    // ends outside a link is no click; a link whose text is no such address
-    // opens nothing.
-    void aboutLinks()
+    // The picture in the application folder plays once and rests on its
+    // last frame. The two links open the web page and a mail to the maker; a
+    // press that ends outside a link is no click; a link whose text is no such
+    // address opens nothing. Without the picture the panel stays empty, and no
+    // message shows.
+    void about()
     {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("ApliGraf"));
+        QVERIFY(QFile::copy(QStringLiteral(CAVETO_APLIGRAF_DIR "/Racimo.gif"),
+            dir.filePath(QStringLiteral("ApliGraf/Racimo.gif"))));
+        caveto::setAppFolderOverride(dir.path());
         auto window = opened<TFormAcercaDe2>();
-        QVERIFY(window);
+        TGIFImage *gif = window->GIFImage1;
+        QVERIFY(gif && gif->isAnimating() && gif->frameCount() > 1);
+        QVERIFY(window->Panel2->contentsRect().contains(gif->geometry()));
+        QTRY_VERIFY_WITH_TIMEOUT(!gif->isAnimating(), 20000);
+        QCOMPARE(gif->CurrentFrame(), gif->frameCount() - 1);
+
         QTest::mouseClick(window->Http, Qt::LeftButton);
         QTest::mouseClick(window->HCorreo, Qt::LeftButton);
         QTest::mousePress(window->Http, Qt::LeftButton);
@@ -401,30 +350,11 @@ private slots:
             <= window->myLabel3d2->width());
         QTest::mouseClick(window->BOkDatos, Qt::LeftButton);
         QVERIFY(!window->isVisible());
-    }
-
-    // The picture in the application folder plays once and rests on its
-    // last frame; without it the panel stays empty, and no message shows.
-    void aboutPicture()
-    {
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath(QStringLiteral("ApliGraf"));
-        QVERIFY(QFile::copy(QStringLiteral(CAVETO_APLIGRAF_DIR "/Racimo.gif"),
-            dir.filePath(QStringLiteral("ApliGraf/Racimo.gif"))));
-        caveto::setAppFolderOverride(dir.path());
-        auto window = opened<TFormAcercaDe2>();
-        QVERIFY(window);
-        TGIFImage *gif = window->GIFImage1;
-        QVERIFY(gif && gif->isAnimating() && gif->frameCount() > 1);
-        QVERIFY(window->Panel2->contentsRect().contains(gif->geometry()));
-        QTRY_VERIFY_WITH_TIMEOUT(!gif->isAnimating(), 20000);
-        QCOMPARE(gif->CurrentFrame(), gif->frameCount() - 1);
 
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("ApliGraf/Racimo.gif"))));
         caveto::DialogScript script;
         window = opened<TFormAcercaDe2>();
-        QVERIFY(window && !window->GIFImage1);
-        QVERIFY(window->Panel2->findChildren<TGIFImage *>().isEmpty());
+        QVERIFY(!window->GIFImage1 && window->Panel2->findChildren<TGIFImage *>().isEmpty());
         QVERIFY(script.messages.isEmpty() && script.opened.isEmpty());
         caveto::setAppFolderOverride(QString());
     }

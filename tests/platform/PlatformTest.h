@@ -60,11 +60,11 @@ inline QString alignments(const QTextDocument &doc)
 {
     QString out;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        const Qt::Alignment a = b.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-        out += a == Qt::AlignHCenter ? u'C'
-            : a == Qt::AlignRight    ? u'R'
-            : a == Qt::AlignJustify  ? u'J'
-                                     : u'L';
+        const Qt::Alignment a = b.blockFormat().alignment();
+        out += a & Qt::AlignJustify ? u'J'
+            : a & Qt::AlignHCenter  ? u'C'
+            : a & Qt::AlignRight    ? u'R'
+                                    : u'L';
     }
     return out;
 }
@@ -74,14 +74,11 @@ inline QString describe(const QTextCharFormat &f)
 {
     QStringList parts { f.fontFamilies().toStringList().value(0),
         QString::number(f.fontPointSize()) };
-    if (f.fontWeight() >= QFont::DemiBold)
-        parts << QStringLiteral("bold");
-    if (f.fontItalic())
-        parts << QStringLiteral("italic");
-    if (f.fontUnderline())
-        parts << QStringLiteral("underline");
-    if (f.fontStrikeOut())
-        parts << QStringLiteral("strike");
+    for (const auto &[on, word] :
+        { std::pair(f.fontWeight() >= QFont::DemiBold, "bold"), { f.fontItalic(), "italic" },
+            { f.fontUnderline(), "underline" }, { f.fontStrikeOut(), "strike" } })
+        if (on)
+            parts << QLatin1String(word);
     if (f.foreground().style() != Qt::NoBrush)
         parts << f.foreground().color().name();
     return parts.join(u' ');

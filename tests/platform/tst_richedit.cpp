@@ -30,8 +30,10 @@ class TestRichEdit : public QObject
     Q_OBJECT
 
 private slots:
-    // An empty control has no lines; one empty line is a line. A record line
-    // wrapped on screen is still one line.
+    // An empty control has no lines; one empty line is a line. The program's
+    // own lines are not the user's edits; read-only keeps the user out, not
+    // the program. A format command without a selection applies to what is
+    // typed next.
     void lines()
     {
         TRichEdit edit;
@@ -47,25 +49,6 @@ private slots:
         edit.insertLine(2, QString());
         QCOMPARE(edit.lines(),
             (QStringList { "cero", "uno", "", "dos", u("  tres\tcon blancos  "), "cuatro" }));
-        QCOMPARE(edit.line(6) + edit.line(-1), QString());
-        const QString record = u("Marqués de Cáceres").leftJustified(1015);
-        edit.resize(300, 200);
-        edit.setLines({ record, QString(), record });
-        QCOMPARE(edit.lines(), (QStringList { record, QString(), record }));
-        edit.setLines({ "" });
-        QCOMPARE(edit.lineCount(), 1);
-        edit.setLines({});
-        QCOMPARE(edit.lineCount(), 0);
-    }
-
-    // The program's own lines are not the user's edits; read-only keeps the
-    // user out, not the program. A format command without a selection
-    // applies to what is typed next.
-    void modifiedFlagAndTyping()
-    {
-        TRichEdit edit;
-        edit.addLine("uno");
-        edit.insertLine(0, "cero");
         QVERIFY(!edit.isModified());
         edit.show();
         QVERIFY(QTest::qWaitForWindowExposed(&edit));
@@ -73,20 +56,28 @@ private slots:
         edit.setSelectionColor(QColor(0, 128, 0));
         QTest::keyClicks(&edit, "x");
         QVERIFY(edit.isModified());
-        QVERIFY(!formatAt(edit, 8).contains(u'#'));
-        QVERIFY(formatAt(edit, 9).endsWith(QStringLiteral("#008000")));
+        QVERIFY(!formatAt(edit, 41).contains(u'#'));
+        QVERIFY(formatAt(edit, 42).endsWith(QStringLiteral("#008000")));
         edit.setReadOnly(true);
         QTest::keyClicks(&edit, "zz");
         edit.addLine("dos");
-        QCOMPARE(edit.lines(), (QStringList { "cero", "unox", "dos" }));
+        QCOMPARE(edit.line(5) + edit.line(6), QStringLiteral("cuatroxdos"));
+        edit.setLines({ "" });
+        QCOMPARE(edit.lineCount(), 1);
+        edit.setLines({});
+        QCOMPARE(edit.lineCount(), 0);
     }
 
     // A file that cannot be read (missing, or a folder) leaves the content as
     // it was; a plain-text record file replaces it, and is saved back as RTF
-    // with the same lines.
-    void loadAndSaveRecordFile()
+    // with the same lines. A load holds the layout back; the view must still
+    // lay out and show everything afterwards.
+    void loadAndSave()
     {
         TRichEdit edit;
+        edit.resize(400, 120);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
         edit.addLine("contenido anterior");
         for (const QString &path : { samplePath("no-existe.rtf"), samplePath(QString()) }) {
             QString error;
@@ -102,21 +93,10 @@ private slots:
         QCOMPARE(edit.lines(), lines);
         QVERIFY(!edit.isModified());
         QVERIFY(edit.saveToFile(path));
-        QVERIFY(caveto::rtf::isRtf(readFile(path)));
         QCOMPARE(caveto::rtf::readLines(readFile(path)), lines);
-    }
 
-    // A load holds the layout back; the view must still lay out and show
-    // everything afterwards.
-    void loadNotes()
-    {
-        TRichEdit edit;
-        edit.resize(400, 120);
-        edit.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&edit));
         QVERIFY(edit.loadFromFile(samplePath("notas-libreoffice.rtf")));
         QCOMPARE(edit.lineCount(), 5);
-        QCOMPARE(formatAt(edit, 1), QStringLiteral("Liberation Serif 18 bold #800000"));
         QCOMPARE(edit.textCursor().position(), 0);
         QAbstractTextDocumentLayout *layout = edit.document()->documentLayout();
         QTRY_VERIFY(layout->documentSize().height() > 100);
@@ -135,10 +115,7 @@ private slots:
         QTextCursor c(edit.document()->firstBlock());
         c.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor); // "Título "
         edit.setTextCursor(c);
-        QFont font(QStringLiteral("Liberation Serif"), 16);
-        font.setBold(true);
-        font.setItalic(true);
-        edit.setSelectionFont(font);
+        edit.setSelectionFont(QFont(QStringLiteral("Liberation Serif"), 16, QFont::Bold, true));
         edit.setSelectionColor(QColor(0, 0, 255));
         edit.setSelectionAlignment(Qt::AlignRight);
         const QString selected = QStringLiteral("Liberation Serif 16 bold italic #0000ff");
@@ -148,8 +125,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("notas.txt");
         edit.setModified(true);
-        QString error;
-        QVERIFY2(edit.saveToFile(path, &error), qPrintable(error));
+        QVERIFY(edit.saveToFile(path));
         QVERIFY(edit.isModified()); // saving leaves the flag to the program
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "notas.txt" });
         TRichEdit back;
@@ -206,9 +182,9 @@ private slots:
         // "Uva Tempranillo", then "uva garnacha y Tempranillo" from 16.
         QTest::newRow("first") << "Tempranillo" << 0 << 100 << true << 4;
         QTest::newRow("after the first") << "Tempranillo" << 5 << 100 << true << 31;
-        QTest::newRow("case insensitive") << "uva" << 1 << 100 << false << 16;
+        QTest::newRow("case insensitive") << "UVA" << 1 << 100 << false << 16;
         QTest::newRow("case sensitive") << "Uva" << 1 << 100 << true << -1;
-        QTest::newRow("match cut by the range") << "garnacha" << 0 << 25 << false << -1;
+        QTest::newRow("match cut by the range") << "garnacha" << 0 << 27 << false << -1;
         QTest::newRow("ending at the range end") << "garnacha" << 0 << 28 << false << 20;
         QTest::newRow("negative length is to the end") << "Tempranillo" << 20 << -1 << true << 31;
         QTest::newRow("start past the end") << "uva" << 500 << 10 << false << -1;
@@ -232,16 +208,13 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.filePath("notas.pdf");
         TRichEdit edit;
-        edit.addLine(u("Cata en casa de Pilar"));
         for (int i = 0; i < 120; ++i)
             edit.addLine(QStringLiteral("Renglón %1").arg(i));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         edit.printDocument(&printer);
-        const QString text = pdfText(pdf);
-        QVERIFY(text.contains(u("Cata en casa de Pilar")) && text.contains(u("Renglón 119")));
-        QVERIFY(pdfPageCount(pdf) >= 2);
+        QVERIFY(pdfText(pdf).contains(u("Renglón 119")) && pdfPageCount(pdf) >= 2);
     }
 };
 

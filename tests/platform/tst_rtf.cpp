@@ -17,16 +17,11 @@ namespace {
 bool isSaneRtf(const QByteArray &rtf)
 {
     int depth = 0;
-    for (qsizetype i = 0; i < rtf.size(); ++i) {
-        const char c = rtf.at(i);
-        if (uchar(c) >= 0x80)
+    for (qsizetype i = 0; i < rtf.size() && depth >= 0; ++i) {
+        if (uchar(rtf[i]) >= 0x80)
             return false;
-        if (c == '\\')
-            ++i;
-        else if (c == '{')
-            ++depth;
-        else if (c == '}' && --depth < 0)
-            return false;
+        depth += rtf[i] == '{' ? 1 : rtf[i] == '}' ? -1 : 0;
+        i += rtf[i] == '\\';
     }
     return depth == 0 && rtf::isRtf(rtf);
 }
@@ -59,28 +54,16 @@ class TestRtf : public QObject
     Q_OBJECT
 
 private slots:
-    void isRtf_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<bool>("rtf");
-        QTest::newRow("just the prefix") << QByteArray("{\\rtf") << true;
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("text before") << QByteArray("x{\\rtf1}") << false;
-        QTest::newRow("short") << QByteArray("{\\rt") << false;
-        QTest::newRow("utf-16") << QByteArray("\xff\xfe{\0\\\0r\0t\0f\0", 12) << false;
-    }
-
     void isRtf()
     {
-        QFETCH(QByteArray, data);
-        QFETCH(bool, rtf);
-        QCOMPARE(rtf::isRtf(data), rtf);
+        for (const QByteArray &data : { QByteArray("x{\\rtf1}"), QByteArray("{\\rt"),
+                 QByteArray("\xff\xfe{\0\\\0r\0t\0f\0", 12) })
+            QVERIFY(!rtf::isRtf(data));
     }
 
     void read_data()
     {
-        // Every row is RTF, damaged or not, and reads the same as lines, through
-        // the RTF-or-plain choice and as a document.
+        // Every row is RTF, damaged or not, and reads the same as a document.
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("paragraphs") << QByteArray(R"({\rtf1 \par uno\par\par dos\par})")
@@ -142,8 +125,10 @@ private slots:
             << QStringList { u("ŚŒŚŒ") };
 
         // Damaged files keep every character the reader can reach.
+        // After a stray brace, groups still end where they close.
         QTest::newRow("stray closing brace")
-            << QByteArray(R"({\rtf1 a\par b}} c\par})") << QStringList { "a", "b c" };
+            << QByteArray(R"({\rtf1 a\par b}} c{\fonttbl{\f0 Arial;}}d\par})")
+            << QStringList { "a", "b cd" };
         QTest::newRow("stray brace in a table")
             << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}}uno\par})") << QStringList { "uno" };
         // Cut inside each kind of token.
@@ -185,7 +170,6 @@ private slots:
         QFETCH(QStringList, lines);
         QVERIFY(rtf::isRtf(data));
         QCOMPARE(rtf::readLines(data), lines);
-        QCOMPARE(readTextLines(data), lines);
         QTextDocument doc;
         readTextDocument(data, &doc);
         QCOMPARE(
@@ -196,32 +180,21 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("isRtf");
-        const QString wordPad = QStringLiteral("rtf/wordpad-datos.lines.txt");
         QTest::newRow("libreoffice") << "Caveto20-libreoffice.Datos"
-                                     << "Caveto20-libreoffice.lines.txt" << true;
-        QTest::newRow("wordpad") << "rtf/wordpad-datos.rtf" << wordPad << true;
-        QTest::newRow("plain windows-1252, CR LF") << "rtf/datos-cp1252.txt" << wordPad << false;
-        QTest::newRow("plain utf-8 with bom, LF") << "rtf/datos-utf8.txt" << wordPad << false;
+                                     << "Caveto20-libreoffice.lines.txt";
+        QTest::newRow("wordpad") << "rtf/wordpad-datos.rtf"
+                                 << "rtf/wordpad-datos.lines.txt";
     }
 
     void recordFiles()
     {
-        // A record file reads line for line, 1015 columns each, trailing blanks
-        // kept, whatever saved it.
+        // A record file reads line for line, trailing blanks kept, whatever
+        // saved it.
         QFETCH(QString, file);
         QFETCH(QString, expected);
-        QFETCH(bool, isRtf);
         const QByteArray data = sample(file);
         const QStringList lines = expectedLines(expected);
-        QCOMPARE(lines.size(), 3);
-        for (const QString &line : lines)
-            QCOMPARE(line.size(), 1015);
-        QCOMPARE(rtf::isRtf(data), isRtf);
         QCOMPARE(readTextLines(data), lines);
-        QTextDocument doc;
-        QCOMPARE(readTextDocument(data, &doc), 3);
-        QCOMPARE(blockTexts(doc), lines);
     }
 
     void documents_data()
@@ -244,9 +217,7 @@ private slots:
                      "“tipográficas” y guión — largo.") }
             << "CLLRL"
             << QStringList { "Cata en", "Liberation Serif 18 bold #800000", "Fecha",
-                   "Liberation Mono 12", "muy elegante", "Liberation Serif 12 italic", "taninos",
-                   "Liberation Serif 12 underline", "pulidos", "Liberation Serif 12", "Precio",
-                   "Liberation Serif 12 #0000ff" };
+                   "Liberation Mono 12", "taninos", "Liberation Serif 12 underline" };
         QTest::newRow("wordpad notes")
             << sample("rtf/wordpad-notas.rtf")
             << QStringList { u("Ribera del Duero"),
@@ -254,8 +225,7 @@ private slots:
                    u("·\tViña ¿buena? ¡sí!"), u("Maőr kodly\u2028segunda línea") }
             << "CLRLL"
             << QStringList { "Ribera", "Arial 16 bold #800000", "aromas", "Courier New 10 italic",
-                   "frutos rojos", "Courier New 10 underline", " y un final", "Courier New 10",
-                   "largo", "Courier New 10 bold", "Precio", "Courier New 10 #0000ff" };
+                   "frutos rojos", "Courier New 10 underline" };
         QTest::newRow("word notes")
             << sample("rtf/word-notas.rtf")
             << QStringList { u("Bodega de Pilar"),
@@ -321,12 +291,9 @@ private slots:
             QCOMPARE(formatOf(doc, formats.at(i)), formats.at(i + 1));
 
         // A notes document saved as "Unicode" text by a Windows editor reads the same.
-        QString asText;
-        for (char c : data)
-            asText += QChar(uchar(c));
         QByteArray utf16("\xff\xfe");
-        for (QChar c : asText)
-            utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        for (char c : data)
+            utf16.append(c).append('\0');
         QCOMPARE(caveto::readTextLines(utf16), lines);
 
         // Written and read back, a document with formats of its own is the same,
@@ -345,25 +312,20 @@ private slots:
 
     void writerOutput()
     {
-        const QByteArray rtf = rtf::writeLines({ u("Marqués"), QString(), u("€ ☃") });
-        QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252"));
-        QVERIFY(isSaneRtf(rtf));
-        QCOMPARE(rtf.count("\\par\r\n"), 3);
-
         // The default font is a fixed-pitch 10 points; both can be chosen.
         QTextDocument doc;
         QCOMPARE(rtf::readDocument(rtf::writeLines({ "y" }), &doc), 1);
         QCOMPARE(formatOf(doc, "y"), QStringLiteral("Courier New 10"));
         QCOMPARE(rtf::readDocument(rtf::writeLines({ "x" }, QStringLiteral("Arial"), 12), &doc), 1);
         QCOMPARE(formatOf(doc, "x"), QStringLiteral("Arial 12"));
+        // Above U+7FFF the number is signed, as every reader expects.
+        QVERIFY(rtf::writeLines({ QString(QChar(0xFFFD)) }).contains("\\u-3?"));
 
         // Nothing to write gives a document without paragraphs.
-        const QByteArray empty = rtf::writeLines({});
-        QVERIFY(isSaneRtf(empty));
-        QCOMPARE(rtf::readDocument(empty, &doc), 0);
+        QCOMPARE(rtf::readDocument(rtf::writeLines({}), &doc), 0);
         const QByteArray emptyDoc = rtf::writeDocument(&doc);
         QVERIFY(isSaneRtf(emptyDoc));
-        QCOMPARE(empty.count("\\par\r\n") + emptyDoc.count("\\par\r\n"), 0);
+        QCOMPARE(rtf::readDocument(emptyDoc, &doc), 0);
 
         // Text without a format of its own is written in the document's default
         // font; the notes editor gives it in pixels: 12 px is 9 points.
@@ -377,52 +339,32 @@ private slots:
 
     void writeLines_data()
     {
-        // The lines, and what the writer must put in the file for the first one.
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QByteArray>("escaped");
         QString all1252;
         for (int b = 0; b < 256; ++b)
             all1252 += win1252::toUnicode(uchar(b));
         QString latin;
         for (int c = 0x100; c < 0x800; ++c)
             latin += QChar(c);
-        QTest::newRow("none") << QStringList() << QByteArray();
-        QTest::newRow("one empty") << QStringList { "" } << QByteArray();
-        QTest::newRow("accents") << QStringList { u("Marqués año") }
-                                 << QByteArray("Marqu\\'e9s a\\'f1o\\par");
-        QTest::newRow("blanks") << QStringList { "a   ", "  lead", "a   b", " ", "   " }
-                                << QByteArray("a   \\par");
+        QTest::newRow("none") << QStringList();
+        QTest::newRow("one empty") << QStringList { "" };
+        QTest::newRow("blanks") << QStringList { "a   ", "  lead", "a   b", " ", "   " };
         QTest::newRow("specials") << QStringList { "{a}\\b", "\\", "{", "}",
-            "\\{}\\par \\'e9 \\u1?" }
-                                  << QByteArray("\\{a\\}\\\\b\\par");
-        QTest::newRow("tabs") << QStringList { "a\tb", "\t", "a\t\tb", "\t5", "\t " }
-                              << QByteArray("a\\tab b\\par");
-        QTest::newRow("euro and an undefined byte")
-            << QStringList { u("€\u0081") } << QByteArray("\\'80\\'81\\par");
-        QTest::newRow("control character") << QStringList { "\x01" } << QByteArray("\\'01\\par");
-        QTest::newRow("every windows-1252 byte") << QStringList { all1252 } << QByteArray();
-        QTest::newRow("outside windows-1252")
-            << QStringList { u("☃") } << QByteArray("\\u9731?\\par");
-        QTest::newRow("above 0x7fff")
-            << QStringList { QString(QChar(0xFFFD)) } << QByteArray("\\u-3?\\par");
-        QTest::newRow("U+0080") << QStringList { QString(QChar(0x80)) }
-                                << QByteArray("\\u128?\\par");
-        QTest::newRow("digits after escapes") << QStringList { u("é1 €2 ☃3 \\4") } << QByteArray();
-        QTest::newRow("unicode") << QStringList { latin, u("α ж 中文 😀 ☃"),
-            QString(QChar(0xDC00)) + QChar(0xD800) }
-                                 << QByteArray();
-        QTest::newRow("very long line")
-            << QStringList { QString(100000, u'x') + u("é ") } << QByteArray();
-        QTest::newRow("line separators") << QStringList { u("a\u2028b\u2029c") } << QByteArray();
+            "\\{}\\par \\'e9 \\u1?" };
+        QTest::newRow("tabs") << QStringList { "a\tb", "\t", "a\t\tb", "\t5", "\t " };
+        QTest::newRow("every windows-1252 byte") << QStringList { all1252, u("Marqués año") };
+        QTest::newRow("digits after escapes") << QStringList { u("é1 €2 ☃3 \\4") };
+        QTest::newRow("unicode") << QStringList { latin, u("α ж 中文 😀 ☃ \u0080\uFFFD"),
+            QString(QChar(0xDC00)) + QChar(0xD800) };
+        QTest::newRow("very long line") << QStringList { QString(100000, u'x') + u("é ") };
+        QTest::newRow("line separators") << QStringList { u("a\u2028b\u2029c") };
     }
 
     void writeLines()
     {
         QFETCH(QStringList, lines);
-        QFETCH(QByteArray, escaped);
         const QByteArray rtf = rtf::writeLines(lines);
         QVERIFY(isSaneRtf(rtf));
-        QVERIFY2(rtf.contains(escaped), rtf.left(400).constData());
         QCOMPARE(readTextLines(rtf), lines);
     }
 
@@ -436,18 +378,13 @@ private slots:
         for (int i = 0; i < 100000; ++i)
             lines.append((fields + QString::number(i)).leftJustified(1015));
 
+        // Generous bounds: they catch a slow algorithm, not a slow machine.
         QElapsedTimer timer;
         timer.start();
         const QByteArray rtf = rtf::writeLines(lines);
-        const qint64 writeMs = timer.restart();
-        const QStringList back = rtf::readLines(rtf);
-        const qint64 readMs = timer.elapsed();
-        qInfo("100,000 record lines, %lld bytes: written in %lld ms, read in %lld ms",
-            qlonglong(rtf.size()), writeMs, readMs);
-        QCOMPARE(back, lines);
-        // Generous bounds: they catch a slow algorithm, not a slow machine.
-        QVERIFY2(writeMs < 10000, "writing took too long");
-        QVERIFY2(readMs < 10000, "reading took too long");
+        QVERIFY2(timer.restart() < 10000, "writing took too long");
+        QCOMPARE(rtf::readLines(rtf), lines);
+        QVERIFY2(timer.elapsed() < 10000, "reading took too long");
     }
 };
 
