@@ -7,6 +7,7 @@
 
 #include "support/CavetoFixture.h"
 #include "support/RealDialogs.h"
+#include "support/TwoWineBook.h"
 #include "support/WineFields.h"
 
 #include <QAbstractItemView>
@@ -63,19 +64,10 @@ private:
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
-    // Two wines, and real modal windows from then on.
     void init()
     {
         f = std::make_unique<CavetoFixture>();
-        auto wine = [](const QString &name, const QString &year, const QString &bottles) {
-            return CavetoFixture::wineLine(name, year, u"Ribera del Duero"_s,
-                { { Field::Precio, u"12,50"_s }, { Field::NumBotellas, bottles },
-                    { Field::EFichero, u"5122026101010100"_s } });
-        };
-        f->writeDataFile({ wine(u"Pago de Carraovejas"_s, u"2015"_s, u"0"_s),
-            wine(u"Pesquera"_s, u"2016"_s, u"6"_s) });
-        f->start();
-        f->script.reset();
+        startTwoWineBook(*f);
         w = f->window.get();
         before = f->fileBytes();
     }

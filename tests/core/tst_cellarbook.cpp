@@ -76,11 +76,8 @@ private slots:
         const QStringList image { wine(u"Viña Sol"_s, u"Penedès"_s), QString(),
             wine(u"alión"_s, u"rioja"_s, QString()), wine(u"Alion"_s, u"RIOJA"_s, u"Blanco"_s),
             wine(u"Aalto"_s, u"Rioja"_s), u"short line"_s };
-        // The list drops empty lines, keeps lines whole and sorts them; the
-        // progress counts every line of the file.
-        int calls = 0;
-        const QStringList list = buildRecordList(image, [&](qsizetype) { ++calls; });
-        QCOMPARE(calls, 6);
+        // The list drops empty lines, keeps lines whole and sorts them.
+        const QStringList list = buildRecordList(image, [](qsizetype) {});
         QCOMPARE(list, (QStringList { image[4], image[2], image[3], image[5], image[0] }));
         QCOMPARE(list[0].size(), kRecordLength);
 
@@ -96,10 +93,6 @@ private slots:
 
         QVERIFY(hasBlankKey(QString(40, u' ') + u"x"_s));
         QVERIFY(!hasBlankKey(QString(39, u' ') + u"x"_s));
-        const QStringList sorted { u"Alba"_s, u"Rioja"_s, u"Toro"_s };
-        QCOMPARE(sortedInsertPosition(sorted, u"Bierzo"), 1);
-        QCOMPARE(sortedInsertPosition(sorted, u"rioja"), 2);
-        QCOMPARE(sortedInsertPosition(sorted, u"Zamora"), 3);
     }
 
     // Written as single-byte RTF and read back line for line; a damaged RTF

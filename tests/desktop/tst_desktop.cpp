@@ -10,6 +10,7 @@
 
 #include "support/CavetoFixture.h"
 #include "support/RealDialogs.h"
+#include "support/TwoWineBook.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -115,14 +116,7 @@ private slots:
     void init()
     {
         f = std::make_unique<CavetoFixture>();
-        auto wine = [](const QString &name, const QString &year, const QString &bottles) {
-            return CavetoFixture::wineLine(name, year, u"Ribera del Duero"_s,
-                { { Field::Precio, u"12,50"_s }, { Field::NumBotellas, bottles } });
-        };
-        f->writeDataFile({ wine(u"Pago de Carraovejas"_s, u"2015"_s, u"0"_s),
-            wine(u"Pesquera"_s, u"2016"_s, u"6"_s) });
-        f->start();
-        f->script.reset();
+        startTwoWineBook(*f);
         w = f->window.get();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         settle(300);
