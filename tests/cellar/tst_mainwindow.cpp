@@ -128,6 +128,35 @@ private slots:
         QVERIFY(!QFile::exists(f->notesFile(name)));
     }
 
+    // The first required field left blank (blanks count as blank) stops the
+    // add, with its message and the focus in it; the file is untouched.
+    void requiredFields_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("name") << QStringList { u"   "_s } << 0 << u"Nombre del Vino"_s;
+        QTest::newRow("vintage") << QStringList { u"Toro Loco"_s } << 1 << u"Cosecha"_s;
+        QTest::newRow("appellation") << QStringList { u"Toro Loco"_s, u"2019"_s, u"  "_s } << 2
+                                     << u"Denominación de Origen"_s;
+    }
+    void requiredFields()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(int, refused);
+        QFETCH(QString, message);
+        const QByteArray before = f->fileBytes();
+        QTest::mouseClick(w->BMenuAlta, Qt::LeftButton);
+        QWidget *fields[] = { w->NombreVino, w->Cosecha, w->DenoOrigen };
+        for (int i = 0; i < typed.size(); ++i)
+            typeInto(fields[i], typed[i]);
+        QTest::mouseClick(w->BAlta, Qt::LeftButton);
+        QCOMPARE(f->messageLines(),
+            QStringList { u"Caveto Error. | Campo ( %1 ) Obligatorio"_s.arg(message) });
+        QCOMPARE(QApplication::focusWidget(), fields[refused]);
+        QCOMPARE(f->fileBytes(), before);
+    }
+
     // Leaving typed or edited fields asks whether to save them, by the menu
     // button, by closing the window, or by picking another record.
     // "stored": the file holds the edits; "left": the menu shows, the window
