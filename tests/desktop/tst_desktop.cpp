@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-
 // A loaded machine (CI, parallel builds) can take seconds to map a window:
 // wait longer than the test library's five seconds before calling it a fault.
 #undef QTRY_VERIFY
