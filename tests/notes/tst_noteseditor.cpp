@@ -1,6 +1,7 @@
 // The notes editor, driven from the main window as a user drives it.
 
 #include "support/InWindow.h"
+#include "support/Unprivileged.h"
 
 #include "notes/EditorPas.h"
 #include "platform/Printing.h"
@@ -10,8 +11,6 @@
 
 #include <QMenu>
 #include <QTextBlock>
-
-#include <unistd.h>
 
 using caveto::Field;
 using Editor = TFormEditorPas;
@@ -234,8 +233,6 @@ private slots:
     void failedSave()
     {
         QFETCH(QString, obstacle);
-        if (obstacle == QLatin1String("readonly") && geteuid() == 0)
-            QSKIP("the superuser writes read-only files");
         CavetoFixture f;
         const bool old = obstacle == QLatin1String("readonly");
         openWine(f, &TFormCavetoPas::BMenuModi,
@@ -244,12 +241,22 @@ private slots:
         bool openAfterSave = false;
         inEditor(f, [&](Editor *e) {
             typeInto(e->EditorNotas, QStringLiteral("Nuevas notas largas"));
-            if (old)
+            if (old) {
+                // Read-only for everyone, root included: the save runs as an
+                // ordinary user who may pass through the folders.
                 QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+                for (const QString &folder : { f.dir.path(), f.dir.filePath("Datos") })
+                    QVERIFY(QFile::setPermissions(folder,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                            | QFileDevice::ReadOther | QFileDevice::ExeOther));
+            }
             {
                 std::unique_ptr<FileSizeLimit> full;
+                std::unique_ptr<Unprivileged> user;
                 if (obstacle == QLatin1String("full"))
                     full = std::make_unique<FileSizeLimit>(16);
+                else
+                    user = std::make_unique<Unprivileged>();
                 QTest::mouseClick(e->BSalvar, Qt::LeftButton);
             }
             openAfterSave = e->isVisible();
