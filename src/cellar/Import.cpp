@@ -722,11 +722,7 @@ private:
         setNotesName(s);
         CellarRecord &r = s.record;
         if (m_plan.ownFormat) {
-            // Values as the book held them: only padded.
-            for (int i = 0; i < kFieldCount; ++i) {
-                const FieldSpec &spec = recordLayout()[i];
-                r.value(i) = padRight(r.value(i), spec.width, QLatin1Char(spec.pad));
-            }
+            r.padToWidths(); // values as the book held them
         } else {
             // What the add command puts into a wine's empty list fields.
             for (Field f : { Field::Vino, Field::TipoVino, Field::Estante }) {

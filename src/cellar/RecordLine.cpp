@@ -171,6 +171,11 @@ void CellarRecord::pad(QChar decimalSeparator)
     QString &botellas = (*this)[Field::NumBotellas];
     if (trimBlanks(botellas).isEmpty())
         botellas = QStringLiteral("0");
+    padToWidths();
+}
+
+void CellarRecord::padToWidths()
+{
     for (int i = 0; i < kFieldCount; ++i) {
         const FieldSpec &field = recordLayout()[i];
         m_values[i] = padRight(m_values[i], field.width, QLatin1Char(field.pad));

@@ -135,6 +135,8 @@ public:
     // The empty price becomes "0,00" (with the given decimal separator), the
     // empty bottle count "0"; then every field is padded to its width.
     void pad(QChar decimalSeparator = QLatin1Char(','));
+    // Every field padded to its width, nothing else.
+    void padToWidths();
 
     // The fields as they stand, in column order, with the five separators.
     // On padded fields this is the record line; on trimmed fields the compact

@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QTimer>
@@ -19,19 +18,11 @@ namespace caveto::guides {
 namespace {
 
 // The lists look like the platform's drop-down lists: a field in the
-// list's own colour with its arrow button, dropping down as a list box of a
-// fixed number of rows, not as a menu as tall as the screen.
-class DropDownListStyle : public QProxyStyle
+// list's own colour with its arrow button, dropping down as a plain list box.
+class DropDownListStyle : public caveto::PlainListPopupStyle
 {
 public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-        QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
+    using PlainListPopupStyle::PlainListPopupStyle;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
         QPainter *painter, const QWidget *widget) const override
     {
@@ -39,11 +30,11 @@ public:
             if (const auto *combo = qstyleoption_cast<const QStyleOptionComboBox *>(option)) {
                 QStyleOptionComboBox field = *combo;
                 field.editable = true;
-                QProxyStyle::drawComplexControl(control, &field, painter, widget);
+                PlainListPopupStyle::drawComplexControl(control, &field, painter, widget);
                 return;
             }
         }
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        PlainListPopupStyle::drawComplexControl(control, option, painter, widget);
     }
 };
 

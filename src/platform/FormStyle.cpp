@@ -11,7 +11,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -159,21 +158,6 @@ QToolButton *makeToolButton(
     button->setAutoRaise(false);
     return button;
 }
-
-namespace {
-class PlainListPopupStyle : public QProxyStyle
-{
-public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-        QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-} // namespace
 
 void dropDownAsPlainList(QComboBox *combo)
 {

@@ -3,6 +3,7 @@
 // a small sans-serif font; title panels in white bold on dark blue, heading
 // panels in white on grey, display panels sunken.
 
+#include <QProxyStyle>
 #include <QString>
 
 class QComboBox;
@@ -41,6 +42,21 @@ QToolButton *makeToolButton(
 // not as a menu that sizes itself to its longest item (which takes seconds
 // over a large cellar and would show what lies beyond the field's columns).
 void dropDownAsPlainList(QComboBox *combo);
+
+// The style behind it: a list's popup is a list box of a fixed number of
+// rows, not a menu as tall as the screen.
+class PlainListPopupStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // A panel disabled only to show a record must stay readable: the standard
 // disabled grey vanishes on silver.
